@@ -1,0 +1,115 @@
+// Feeds arbitrary year, sex, caption and separator texts to Calculate and checks what
+// must hold for every input. The input is split at line breaks into those four texts.
+#include "kua_table.h"
+#include "reading.h"
+#include "zodiac_table.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+using namespace morvane;
+
+namespace {
+
+void Require(bool condition)
+{
+    if (!condition)
+        std::abort();
+}
+
+std::string_view NextLine(std::string_view& data)
+{
+    const std::size_t end = std::min(data.find('\n'), data.size());
+    const std::string_view line = data.substr(0, end);
+    data.remove_prefix(std::min(end + 1, data.size()));
+    return line;
+}
+
+// Every text each entry can take, gathered from the tables.
+std::array<std::vector<std::string_view>, kReadingEntryCount> EntryTexts()
+{
+    std::array<std::vector<std::string_view>, kReadingEntryCount> texts;
+    auto add = [&texts](ReadingEntry entry, std::string_view text) {
+        texts[static_cast<std::size_t>(entry)].push_back(text);
+    };
+    for (const KuaRow& row : kKuaTable) {
+        add(ReadingEntry::Group, row.group);
+        add(ReadingEntry::Element, row.element);
+        add(ReadingEntry::ShengChi, row.shengChi);
+        add(ReadingEntry::LuckyFor, row.luckyFor);
+    }
+    for (const ElementRow& row : kElementTable) {
+        add(ReadingEntry::BestSeason, row.bestSeason);
+        add(ReadingEntry::LuckyColor, row.luckyColor);
+        add(ReadingEntry::LuckyObject, row.luckyObject);
+        add(ReadingEntry::Tip, row.tip);
+    }
+    for (const std::string_view animal : kAnimals)
+        add(ReadingEntry::ChineseYear, animal);
+    for (const std::string_view partners : kPartners)
+        add(ReadingEntry::BestPartners, partners);
+    for (std::size_t heading = 0; heading < 8; ++heading) {
+        for (const std::string_view direction : kDirections)
+            add(static_cast<ReadingEntry>(static_cast<std::size_t>(ReadingEntry::Health) + heading), direction);
+    }
+    return texts;
+}
+
+bool IsKuaNumberText(std::string_view text, std::string_view separator)
+{
+    if (!text.starts_with(' '))
+        return false;
+    text.remove_prefix(1);
+    while (!text.empty()) {
+        if (!separator.empty() && text.starts_with(separator)) {
+            text.remove_prefix(separator.size());
+        } else if (std::string_view("0123456789.-+e").find(text.front()) != std::string_view::npos) {
+            text.remove_prefix(1);
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+void CheckFailure(const InputFailure& failure)
+{
+    if (failure.message == kEmptyYearMessage)
+        Require(failure.focus == InputBox::Year && !failure.clearsYear);
+    else if (failure.message == kBadYearMessage)
+        Require(failure.focus == InputBox::Year && failure.clearsYear);
+    else
+        Require(failure.message == kNoSexMessage && failure.focus == InputBox::Sex && !failure.clearsYear);
+}
+
+void CheckReading(const KuaReading& reading, std::string_view separator)
+{
+    static const auto texts = EntryTexts();
+    Require(IsKuaNumberText(reading.kuaNumber, separator));
+    for (std::size_t entry = 0; entry < kReadingEntryCount; ++entry) {
+        if (const std::optional<std::string_view> text = reading.entries[entry])
+            Require(std::ranges::find(texts[entry], *text) != texts[entry].end());
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    std::string_view input(reinterpret_cast<const char*>(data), size);
+    const std::string_view year = NextLine(input);
+    const std::string_view sex = NextLine(input);
+    const std::string_view caption = NextLine(input);
+    const std::string_view separator = input;
+
+    const auto result = Calculate({year, sex}, caption, separator);
+    if (const auto* failure = std::get_if<InputFailure>(&result))
+        CheckFailure(*failure);
+    else
+        CheckReading(std::get<KuaReading>(result), separator);
+    return 0;
+}
