@@ -1,0 +1,19 @@
+#include "app_identity.h"
+
+#include <QApplication>
+#include <QIcon>
+
+void SetApplicationIdentity()
+{
+    QCoreApplication::setOrganizationName(QStringLiteral("Orrindale"));
+    QCoreApplication::setOrganizationDomain(QStringLiteral("orrindale.example"));
+    QCoreApplication::setApplicationName(QStringLiteral("kestrin"));
+    QCoreApplication::setApplicationVersion(QStringLiteral("1.00"));
+    // No application display name: Qt would append it to every window title.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orrindale.Morvane"));
+
+    QIcon icon;
+    icon.addFile(QStringLiteral(":/pictures/morvane-16.png"));
+    icon.addFile(QStringLiteral(":/pictures/morvane-32.png"));
+    QApplication::setWindowIcon(icon);
+}

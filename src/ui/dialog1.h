@@ -1,0 +1,19 @@
+#pragma once
+
+#include "fixed_dialog.h"
+
+class QLabel;
+
+// The message window " Oops . . ." that tells the user an input is wrong. O&kay closes it
+// and does nothing else.
+class Dialog1 : public FixedDialog {
+    Q_OBJECT
+
+public:
+    Dialog1();
+
+    void setMessage(const QString& message);
+
+private:
+    QLabel* Label1 = nullptr;
+};
