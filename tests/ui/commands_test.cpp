@@ -195,6 +195,41 @@ private slots:
         QTRY_VERIFY(watched.isNull());
     }
 
+    void shouldOpenFixedOwnerlessDialogs_data()
+    {
+        QTest::addColumn<QString>("dialogName");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QSize>("size");
+        QTest::newRow("message") << "Dialog1" << " Oops . . ." << QSize(223, 103);
+        QTest::newRow("about") << "Dialog" << " About" << QSize(402, 174);
+    }
+
+    void shouldOpenFixedOwnerlessDialogs()
+    {
+        QFETCH(QString, dialogName);
+        QFETCH(QString, title);
+        QFETCH(QSize, size);
+        WindowDriver window;
+        if (dialogName == "Dialog1")
+            window.calculate("", "Male");
+        else
+            QTest::mouseClick(window.button(3), Qt::LeftButton);
+        QTRY_VERIFY(OpenWindow(dialogName));
+        QWidget* dialog = OpenWindow(dialogName);
+        QCOMPARE(dialog->windowTitle(), title);
+        QCOMPARE(dialog->size(), size);
+        QCOMPARE(dialog->minimumSize(), dialog->maximumSize());
+        QVERIFY(!dialog->isModal());
+        QVERIFY(!dialog->parentWidget());
+        QVERIFY(!dialog->windowHandle()->transientParent());
+        QCOMPARE(dialog->windowType(), Qt::Tool); // no task-bar button
+        const Qt::WindowFlags flags = dialog->windowFlags();
+        QVERIFY(flags & Qt::WindowCloseButtonHint);
+        QVERIFY(!(flags & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint)));
+        QCOMPARE(dialog->palette().color(QPalette::Window), QColor(Qt::white));
+        QVERIFY(window.form->isEnabled()); // modeless: the main window stays usable
+    }
+
     void shouldKeepOneAboutDialog()
     {
         WindowDriver window;

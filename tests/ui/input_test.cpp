@@ -104,6 +104,18 @@ private slots:
         QCOMPARE(window.label(40), QStringLiteral("https://www.orrindale.example"));
     }
 
+    void shouldPointAtTheWebLinkWithTheHandFromItsCorner()
+    {
+        WindowDriver window;
+        const QLabel* link = Child<QLabel>(window.form.get(), "Label40");
+        QCOMPARE(link->cursor().shape(), Qt::BitmapCursor);
+        QCOMPARE(link->cursor().pixmap().size(), QSize(32, 32));
+        QCOMPARE(link->cursor().hotSpot(), QPoint(0, 0));
+        QVERIFY(link->font().italic());
+        QVERIFY(!link->font().underline());
+        QCOMPARE(link->palette().color(QPalette::WindowText), QColor(0, 0, 255));
+    }
+
     void shouldHoldAtMostTwoCharacters()
     {
         WindowDriver window;
