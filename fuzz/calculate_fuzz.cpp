@@ -1,8 +1,7 @@
 // Feeds arbitrary year, sex, caption and separator texts to Calculate and checks what
 // must hold for every input. The input is split at line breaks into those four texts.
-#include "kua_table.h"
 #include "reading.h"
-#include "zodiac_table.h"
+#include "reading_oracle.h"
 
 #include <algorithm>
 #include <array>
@@ -27,36 +26,6 @@ std::string_view NextLine(std::string_view& data)
     const std::string_view line = data.substr(0, end);
     data.remove_prefix(std::min(end + 1, data.size()));
     return line;
-}
-
-// Every text each entry can take, gathered from the tables.
-std::array<std::vector<std::string_view>, kReadingEntryCount> EntryTexts()
-{
-    std::array<std::vector<std::string_view>, kReadingEntryCount> texts;
-    auto add = [&texts](ReadingEntry entry, std::string_view text) {
-        texts[static_cast<std::size_t>(entry)].push_back(text);
-    };
-    for (const KuaRow& row : kKuaTable) {
-        add(ReadingEntry::Group, row.group);
-        add(ReadingEntry::Element, row.element);
-        add(ReadingEntry::ShengChi, row.shengChi);
-        add(ReadingEntry::LuckyFor, row.luckyFor);
-    }
-    for (const ElementRow& row : kElementTable) {
-        add(ReadingEntry::BestSeason, row.bestSeason);
-        add(ReadingEntry::LuckyColor, row.luckyColor);
-        add(ReadingEntry::LuckyObject, row.luckyObject);
-        add(ReadingEntry::Tip, row.tip);
-    }
-    for (const std::string_view animal : kAnimals)
-        add(ReadingEntry::ChineseYear, animal);
-    for (const std::string_view partners : kPartners)
-        add(ReadingEntry::BestPartners, partners);
-    for (std::size_t heading = 0; heading < 8; ++heading) {
-        for (const std::string_view direction : kDirections)
-            add(static_cast<ReadingEntry>(static_cast<std::size_t>(ReadingEntry::Health) + heading), direction);
-    }
-    return texts;
 }
 
 bool IsKuaNumberText(std::string_view text, std::string_view separator)
@@ -88,7 +57,7 @@ void CheckFailure(const InputFailure& failure)
 
 void CheckReading(const KuaReading& reading, std::string_view separator)
 {
-    static const auto texts = EntryTexts();
+    static const auto texts = oracle::EntryTexts();
     Require(IsKuaNumberText(reading.kuaNumber, separator));
     for (std::size_t entry = 0; entry < kReadingEntryCount; ++entry) {
         if (const std::optional<std::string_view> text = reading.entries[entry])

@@ -1,10 +1,12 @@
 #include "reading.h"
 
+#include "reading_oracle.h"
 #include "zodiac_table.h"
 
 #include <QTest>
 
 using namespace morvane;
+using morvane::oracle::KuaByDigitSum;
 
 namespace {
 
@@ -35,17 +37,6 @@ constexpr ReadingEntry kKuaKeyed[] = {
 };
 constexpr ReadingEntry kElementKeyed[] = {ReadingEntry::BestSeason, ReadingEntry::LuckyColor, ReadingEntry::LuckyObject,
                                           ReadingEntry::Tip};
-
-// The Kua number of a whole year from its repeated digit sum.
-int KuaByDigitSum(int year, bool male)
-{
-    if (year == 0)
-        return male ? 1 : 2;
-    constexpr int kMale[] = {9, 8, 7, 6, 2, 4, 3, 2, 1};
-    constexpr int kFemale[] = {6, 7, 8, 9, 1, 2, 3, 4, 8};
-    const int digitSum = 1 + (year - 1) % 9;
-    return male ? kMale[digitSum - 1] : kFemale[digitSum - 1];
-}
 
 } // namespace
 

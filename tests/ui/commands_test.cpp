@@ -42,6 +42,16 @@ void LeaveAndReturnFromAnotherApplication(QWidget* window)
     QTRY_VERIFY(window->isActiveWindow());
 }
 
+// Brings up the message dialog by a wrong input, or the About dialog by its button.
+void OpenDialog(const WindowDriver& window, const QString& dialogName)
+{
+    if (dialogName == "Dialog1")
+        window.calculate("", "Male");
+    else
+        QTest::mouseClick(window.button(3), Qt::LeftButton);
+    QTRY_VERIFY(OpenWindow(dialogName));
+}
+
 } // namespace
 
 class CommandsTest : public QObject {
@@ -179,11 +189,7 @@ private slots:
         QFETCH(int, key);
         QFETCH(int, modifiers);
         WindowDriver window;
-        if (dialogName == "Dialog1")
-            window.calculate("", "Male");
-        else
-            QTest::mouseClick(window.button(3), Qt::LeftButton);
-        QTRY_VERIFY(OpenWindow(dialogName));
+        OpenDialog(window, dialogName);
         QWidget* dialog = OpenWindow(dialogName);
         QTRY_VERIFY(dialog->isActiveWindow());
 
@@ -210,11 +216,7 @@ private slots:
         QFETCH(QString, title);
         QFETCH(QSize, size);
         WindowDriver window;
-        if (dialogName == "Dialog1")
-            window.calculate("", "Male");
-        else
-            QTest::mouseClick(window.button(3), Qt::LeftButton);
-        QTRY_VERIFY(OpenWindow(dialogName));
+        OpenDialog(window, dialogName);
         QWidget* dialog = OpenWindow(dialogName);
         QCOMPARE(dialog->windowTitle(), title);
         QCOMPARE(dialog->size(), size);

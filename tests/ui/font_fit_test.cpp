@@ -6,9 +6,7 @@
 #include "dialog.h"
 #include "dialog1.h"
 #include "form1_layout.h"
-#include "kua_table.h"
-#include "reading.h"
-#include "zodiac_table.h"
+#include "reading_oracle.h"
 
 #include <QFontInfo>
 
@@ -22,33 +20,15 @@ QString FromEngine(std::string_view text)
 // The texts each value label can show, by label number.
 QMap<int, QStringList> ReadingTexts()
 {
-    using namespace morvane;
     QMap<int, QStringList> texts;
-    auto add = [&texts](ReadingEntry entry, std::string_view text) {
-        texts[kReadingLabels[static_cast<std::size_t>(entry)]] << FromEngine(text);
-    };
-    for (const KuaRow& row : kKuaTable) {
-        add(ReadingEntry::Group, row.group);
-        add(ReadingEntry::Element, row.element);
-        add(ReadingEntry::ShengChi, row.shengChi);
-        add(ReadingEntry::LuckyFor, row.luckyFor);
-        texts[kKuaNumberLabel] << " " + QString::number(row.kua);
+    const auto entryTexts = morvane::oracle::EntryTexts();
+    for (std::size_t entry = 0; entry < entryTexts.size(); ++entry) {
+        for (const std::string_view text : entryTexts[entry])
+            texts[kReadingLabels[entry]] << FromEngine(text);
     }
-    for (const ElementRow& row : kElementTable) {
-        add(ReadingEntry::BestSeason, row.bestSeason);
-        add(ReadingEntry::LuckyColor, row.luckyColor);
-        add(ReadingEntry::LuckyObject, row.luckyObject);
-        add(ReadingEntry::Tip, row.tip);
-    }
+    for (int kua = 1; kua <= 9; ++kua)
+        texts[kKuaNumberLabel] << " " + QString::number(kua);
     texts[kTipLabel] << QString::fromLatin1(kDefaultTip);
-    for (const std::string_view animal : kAnimals)
-        add(ReadingEntry::ChineseYear, animal);
-    for (const std::string_view partners : kPartners)
-        add(ReadingEntry::BestPartners, partners);
-    for (std::size_t heading = 0; heading < 8; ++heading) {
-        for (const std::string_view direction : kDirections)
-            add(ReadingEntry(std::size_t(ReadingEntry::Health) + heading), direction);
-    }
     return texts;
 }
 

@@ -1,0 +1,57 @@
+#pragma once
+
+// What a reading may hold, worked out from the tables and the digit-sum rule rather than
+// by running the engine: the tests, the fuzz target and the stress run check against it.
+#include "direction_table.h"
+#include "kua_table.h"
+#include "reading.h"
+#include "zodiac_table.h"
+
+#include <array>
+#include <string_view>
+#include <vector>
+
+namespace morvane::oracle {
+
+// Every text each reading entry can take.
+inline std::array<std::vector<std::string_view>, kReadingEntryCount> EntryTexts()
+{
+    std::array<std::vector<std::string_view>, kReadingEntryCount> texts;
+    auto add = [&texts](ReadingEntry entry, std::string_view text) {
+        texts[static_cast<std::size_t>(entry)].push_back(text);
+    };
+    for (const KuaRow& row : kKuaTable) {
+        add(ReadingEntry::Group, row.group);
+        add(ReadingEntry::Element, row.element);
+        add(ReadingEntry::ShengChi, row.shengChi);
+        add(ReadingEntry::LuckyFor, row.luckyFor);
+    }
+    for (const ElementRow& row : kElementTable) {
+        add(ReadingEntry::BestSeason, row.bestSeason);
+        add(ReadingEntry::LuckyColor, row.luckyColor);
+        add(ReadingEntry::LuckyObject, row.luckyObject);
+        add(ReadingEntry::Tip, row.tip);
+    }
+    for (const std::string_view animal : kAnimals)
+        add(ReadingEntry::ChineseYear, animal);
+    for (const std::string_view partners : kPartners)
+        add(ReadingEntry::BestPartners, partners);
+    for (std::size_t heading = 0; heading < 8; ++heading) {
+        for (const std::string_view direction : kDirections)
+            add(static_cast<ReadingEntry>(static_cast<std::size_t>(ReadingEntry::Health) + heading), direction);
+    }
+    return texts;
+}
+
+// The Kua number of a whole year 0 to 99 from its repeated digit sum alone.
+inline int KuaByDigitSum(int year, bool male)
+{
+    if (year == 0)
+        return male ? 1 : 2;
+    constexpr int kMale[] = {9, 8, 7, 6, 2, 4, 3, 2, 1};
+    constexpr int kFemale[] = {6, 7, 8, 9, 1, 2, 3, 4, 8};
+    const int digitSum = 1 + (year - 1) % 9;
+    return male ? kMale[digitSum - 1] : kFemale[digitSum - 1];
+}
+
+} // namespace morvane::oracle
