@@ -1,5 +1,7 @@
 #include "app_identity.h"
 
+#include "picture.h"
+
 #include <QApplication>
 #include <QIcon>
 
@@ -13,7 +15,7 @@ void SetApplicationIdentity()
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orrindale.Morvane"));
 
     QIcon icon;
-    icon.addFile(QStringLiteral(":/pictures/morvane-16.png"));
-    icon.addFile(QStringLiteral(":/pictures/morvane-32.png"));
+    icon.addPixmap(Picture("morvane-16.png"));
+    icon.addPixmap(Picture("morvane-32.png"));
     QApplication::setWindowIcon(icon);
 }

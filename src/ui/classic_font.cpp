@@ -1,11 +1,16 @@
 #include "classic_font.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 QFont ClassicFont(int pixelSize)
 {
-    QFont font;
-    font.setFamilies(QStringList{QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans")});
+    // Only an installed family is named: a missing one makes Qt search every font for a
+    // fallback, once for each size and style, before it takes the next family named.
+    static const QString family = QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"))
+        ? QStringLiteral("MS Sans Serif")
+        : QStringLiteral("Liberation Sans");
+    QFont font(family);
     font.setStyleHint(QFont::SansSerif);
     font.setPixelSize(pixelSize);
     return font;

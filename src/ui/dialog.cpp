@@ -47,10 +47,7 @@ Dialog::Dialog()
                             "copy. It comes with no warranty of any kind."),
              TwipsRect(120, 960, 5895, 975));
 
-    auto* okay = new QPushButton(QStringLiteral("O&kay"), this);
-    okay->setObjectName(QStringLiteral("Command1"));
-    okay->setGeometry(TwipsRect(2280, 2040, 1455, 375));
-    okay->setFocus();
+    QPushButton* okay = addOkayButton(TwipsRect(2280, 2040, 1455, 375));
     connect(okay, &QPushButton::clicked, this, [this] {
         emit okayPressed();
         close();

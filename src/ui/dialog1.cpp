@@ -17,11 +17,7 @@ Dialog1::Dialog1()
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setWordWrap(true);
 
-    auto* okay = new QPushButton(QStringLiteral("O&kay"), this);
-    okay->setObjectName(QStringLiteral("Command1"));
-    okay->setGeometry(TwipsRect(1080, 1080, 1215, 375));
-    okay->setFocus();
-    connect(okay, &QPushButton::clicked, this, &QWidget::close);
+    connect(addOkayButton(TwipsRect(1080, 1080, 1215, 375)), &QPushButton::clicked, this, &QWidget::close);
 }
 
 void Dialog1::setMessage(const QString& message)

@@ -6,6 +6,7 @@
 #include "form1_layout.h"
 #include "help_page.h"
 #include "maker.h"
+#include "picture.h"
 #include "reading.h"
 #include "twips.h"
 
@@ -135,7 +136,7 @@ void Form1::createButtons()
     Command2->setFlat(true);
     Command2->setAutoDefault(false);
     Command2->setFocusPolicy(Qt::NoFocus);
-    Command2->setIcon(QIcon(QStringLiteral(":/pictures/banner.png")));
+    Command2->setIcon(QIcon(Picture("banner.png")));
     Command2->setIconSize(QSize(290, 31));
     QPalette paleYellow = Command2->palette();
     paleYellow.setColor(QPalette::Button, QColor(255, 255, 128));
@@ -194,7 +195,7 @@ void Form1::createLabels()
     italic.setItalic(true);
     link->setFont(italic);
     SetTextColor(link, QColor(0, 0, 255));
-    link->setCursor(QCursor(QPixmap(QStringLiteral(":/pictures/hand.png")), 0, 0));
+    link->setCursor(QCursor(Picture("hand.png"), 0, 0));
     link->installEventFilter(this);
 }
 
