@@ -111,7 +111,7 @@ int main(int argc, char* argv[])
     std::printf("%d rounds of the message dialog, the About dialog and a reading, offscreen:\n", kRounds);
     std::printf("resident memory after %d rounds  %8ld KiB\n", kSettlingRounds, settledKiB);
     std::printf("resident memory after %d rounds %8ld KiB\n", kRounds, endKiB);
-    std::printf(
-        "growth                              %+8ld KiB (allowed %ld KiB)\n", endKiB - settledKiB, kAllowedGrowthKiB);
+    std::printf("growth                              %+8ld KiB (allowed %ld KiB)\n", endKiB - settledKiB,
+                kAllowedGrowthKiB);
     return endKiB - settledKiB > kAllowedGrowthKiB ? 1 : 0;
 }

@@ -43,16 +43,16 @@ bool MeasureOnce(WindowStartProbe& probe, Subject& subject, bool record)
 void PrintFigures(const Subject& subject)
 {
     std::printf("%-32s %9.1f ms %9.1f ms %9.1f ms %9.1f ms %9.1f MiB\n", subject.name().c_str(),
-        Median(subject.startMs), Percentile(subject.startMs, 0.0), Percentile(subject.startMs, 1.0),
-        Median(subject.cpuMs), Median(subject.residentMiB));
+                Median(subject.startMs), Percentile(subject.startMs, 0.0), Percentile(subject.startMs, 1.0),
+                Median(subject.cpuMs), Median(subject.residentMiB));
 }
 
 void PrintRatios(const Subject& program, const Subject& baseline)
 {
     const std::string name = program.name() + " / " + baseline.name();
     std::printf("%-32s %11.2fx %26s %11.2fx %12.2fx\n", name.c_str(),
-        Median(program.startMs) / Median(baseline.startMs), "", Median(program.cpuMs) / Median(baseline.cpuMs),
-        Median(program.residentMiB) / Median(baseline.residentMiB));
+                Median(program.startMs) / Median(baseline.startMs), "", Median(program.cpuMs) / Median(baseline.cpuMs),
+                Median(program.residentMiB) / Median(baseline.residentMiB));
 }
 
 } // namespace
@@ -82,9 +82,9 @@ int main(int argc, char* argv[])
 
     std::printf("Start-up: exec to the main window mapped (cpu: processor time used by then); memory: VmRSS "
                 "%lld ms later.\n%d runs each, in turn, after a warm-up.\n",
-        static_cast<long long>(kSettle.count()), runs);
-    std::printf(
-        "%-32s %12s %12s %12s %12s %13s\n", "", "start median", "fastest", "slowest", "cpu median", "memory median");
+                static_cast<long long>(kSettle.count()), runs);
+    std::printf("%-32s %12s %12s %12s %12s %13s\n", "", "start median", "fastest", "slowest", "cpu median",
+                "memory median");
     for (const Subject& subject : subjects)
         PrintFigures(subject);
     for (std::size_t other = 1; other < subjects.size(); ++other)

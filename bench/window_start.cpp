@@ -88,7 +88,8 @@ WindowStartProbe::~WindowStartProbe()
 }
 
 std::optional<StartFigures> WindowStartProbe::measure(const std::vector<std::string>& command,
-    const std::string& wanted, std::chrono::milliseconds settle, std::chrono::milliseconds timeout)
+                                                      const std::string& wanted, std::chrono::milliseconds settle,
+                                                      std::chrono::milliseconds timeout)
 {
     XSync(m_display, True); // drop what earlier runs left in the queue
 
@@ -121,8 +122,8 @@ bool WindowStartProbe::waitForMap(const std::string& wanted, std::chrono::steady
             if (event.type == MapNotify && title(event.xmap.window) == wanted)
                 return true;
         }
-        const auto left
-            = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+        const auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
         if (left.count() <= 0 || poll(&connection, 1, static_cast<int>(left.count())) <= 0)
             return false;
     }
@@ -137,8 +138,8 @@ std::string WindowStartProbe::title(Window window) const
     unsigned long after = 0;
     unsigned char* data = nullptr;
     std::string text;
-    if (XGetWindowProperty(
-            m_display, window, m_netWmName, 0, 1024, False, m_utf8String, &type, &format, &count, &after, &data)
+    if (XGetWindowProperty(m_display, window, m_netWmName, 0, 1024, False, m_utf8String, &type, &format, &count, &after,
+                           &data)
             == Success
         && data) {
         if (type == m_utf8String)

@@ -28,7 +28,7 @@ public:
     // Starts the command, waits up to `timeout` for its window, reads its memory after
     // `settle`, then ends it. Nothing when the window never appears.
     std::optional<StartFigures> measure(const std::vector<std::string>& command, const std::string& title,
-        std::chrono::milliseconds settle, std::chrono::milliseconds timeout);
+                                        std::chrono::milliseconds settle, std::chrono::milliseconds timeout);
 
 private:
     std::string title(Window window) const;

@@ -14,8 +14,8 @@ inline constexpr std::string_view kSouthWest = " South-West";
 inline constexpr std::string_view kWest = " West";
 inline constexpr std::string_view kNorthWest = " North-West";
 
-inline constexpr std::array<std::string_view, 8> kDirections{
-    kNorth, kNorthEast, kEast, kSouthEast, kSouth, kSouthWest, kWest, kNorthWest};
+inline constexpr std::array<std::string_view, 8> kDirections{kNorth, kNorthEast, kEast, kSouthEast,
+                                                             kSouth, kSouthWest, kWest, kNorthWest};
 
 // The four good headings, then the four bad ones, in the order they are shown.
 enum class Heading { Health, RomanceLove, MentorsCareer, Success, TotalLoss, SixKillings, FiveGhosts, Unlucky };
@@ -24,7 +24,10 @@ struct DirectionRow {
     double kua;
     std::array<std::string_view, 8> byHeading;
 
-    constexpr std::string_view at(Heading heading) const noexcept { return byHeading[static_cast<std::size_t>(heading)]; }
+    constexpr std::string_view at(Heading heading) const noexcept
+    {
+        return byHeading[static_cast<std::size_t>(heading)];
+    }
 };
 
 // clang-format off

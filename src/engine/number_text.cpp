@@ -72,7 +72,7 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
     if (error == std::errc::result_out_of_range) {
         if (wholePartNonZero)
             return std::nullopt; // beyond the largest double
-        value = 0.0;             // closer to zero than the smallest double
+        value = 0.0; // closer to zero than the smallest double
     } else if (error != std::errc{} || end != plain.data() + plain.size()) {
         return std::nullopt;
     }

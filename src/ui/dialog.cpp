@@ -35,8 +35,9 @@ Dialog::Dialog()
     navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
     title->setPalette(navy);
 
-    QLabel* notice = AddLabel(this, "Label2", QStringLiteral("Copyright \u00a9 2026 %1").arg(QLatin1StringView(kMakerName)),
-                              TwipsRect(1200, 600, 3495, 255));
+    QLabel* notice =
+        AddLabel(this, "Label2", QStringLiteral("Copyright \u00a9 2026 %1").arg(QLatin1StringView(kMakerName)),
+                 TwipsRect(1200, 600, 3495, 255));
     QFont bold = ClassicFont();
     bold.setBold(true);
     notice->setFont(bold);

@@ -79,8 +79,9 @@ void ShowInFront(QWidget* dialog)
 } // namespace
 
 Form1::Form1(QWidget* parent)
-    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-                          | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Morvane 1.5"));
@@ -216,8 +217,8 @@ void Form1::describeForScreenReaders()
     Command3->setAccessibleName(QStringLiteral("About"));
     Command4->setAccessibleName(QStringLiteral("Help"));
     Command5->setAccessibleName(QStringLiteral("Reset"));
-    for (QWidget* described : {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Command3),
-                               static_cast<QWidget*>(Command5)})
+    for (QWidget* described :
+         {static_cast<QWidget*>(Text1), static_cast<QWidget*>(Command3), static_cast<QWidget*>(Command5)})
         described->setAccessibleDescription(described->toolTip());
     label(kWebLinkLabel)->setAccessibleDescription(QStringLiteral("Opens the maker's web site"));
 }

@@ -31,9 +31,9 @@ KuaReading ReadingOf(const std::variant<InputFailure, KuaReading>& result)
 }
 
 constexpr ReadingEntry kKuaKeyed[] = {
-    ReadingEntry::Group,       ReadingEntry::Element,     ReadingEntry::ShengChi,    ReadingEntry::LuckyFor,
-    ReadingEntry::Health,      ReadingEntry::RomanceLove, ReadingEntry::MentorsCareer, ReadingEntry::Success,
-    ReadingEntry::TotalLoss,   ReadingEntry::SixKillings, ReadingEntry::FiveGhosts,  ReadingEntry::Unlucky,
+    ReadingEntry::Group,     ReadingEntry::Element,     ReadingEntry::ShengChi,      ReadingEntry::LuckyFor,
+    ReadingEntry::Health,    ReadingEntry::RomanceLove, ReadingEntry::MentorsCareer, ReadingEntry::Success,
+    ReadingEntry::TotalLoss, ReadingEntry::SixKillings, ReadingEntry::FiveGhosts,    ReadingEntry::Unlucky,
 };
 constexpr ReadingEntry kElementKeyed[] = {ReadingEntry::BestSeason, ReadingEntry::LuckyColor, ReadingEntry::LuckyObject,
                                           ReadingEntry::Tip};
@@ -68,6 +68,7 @@ private slots:
 
     void shouldGiveWholeReadings_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QStringList>("expected"); // Kua number, then every entry in order
@@ -101,6 +102,7 @@ private slots:
                            " White, silver, gold", " Metal chimes, metallic ", " Mentors", " North-East",
                            " South-West", " North-West", " West", " South", " North", " East", " South-East",
                            " Put 6 - rod metal windchimes, coins in the west direction of your home or office."};
+        // clang-format on
     }
 
     void shouldGiveWholeReadings()
@@ -127,6 +129,7 @@ private slots:
 
     void shouldRejectInput_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("message");
@@ -155,6 +158,7 @@ private slots:
 
         // Failure C only for the exact initial text
         QTest::newRow("no sex chosen") << "81" << "Select" << c << InputBox::Sex << false;
+        // clang-format on
     }
 
     void shouldRejectInput()
@@ -174,12 +178,14 @@ private slots:
 
     void shouldKeepKuaEntriesAbsentForOtherSexTexts_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("sex");
         QTest::newRow("lower case") << "male";
         QTest::newRow("capitals") << "MALE";
         QTest::newRow("trailing blank") << "Male ";
         QTest::newRow("empty") << "";
         QTest::newRow("select in lower case") << "select";
+        // clang-format on
     }
 
     void shouldKeepKuaEntriesAbsentForOtherSexTexts()
@@ -197,6 +203,7 @@ private slots:
     // Without a row of its own, a reading follows whatever element the window still shows.
     void shouldFollowTheShownElementWhenKuaHasNoRow_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("caption");
@@ -212,6 +219,7 @@ private slots:
         QTest::newRow(".5 male is 0.95") << ".5" << "Male" << " Earth" << " 0.95" << " ------";
         QTest::newRow(".5 female is 5.5") << ".5" << "Female" << "" << " 5.5" << "<absent>";
         QTest::newRow("own row wins over a stale one") << "81" << "Male" << " Fire" << " 1" << " Winter";
+        // clang-format on
     }
 
     void shouldFollowTheShownElementWhenKuaHasNoRow()

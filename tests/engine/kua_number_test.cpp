@@ -9,7 +9,6 @@
 using morvane::ComputeKua;
 using morvane::oracle::KuaByDigitSum;
 
-
 class KuaNumberTest : public QObject {
     Q_OBJECT
 
@@ -27,6 +26,7 @@ private slots:
 
     void shouldGiveTellingRows_data()
     {
+        // clang-format off
         QTest::addColumn<double>("year");
         QTest::addColumn<double>("male");
         QTest::addColumn<double>("female");
@@ -51,6 +51,7 @@ private slots:
         QTest::newRow("-9: 19 reduced once to 10, -4") << -9.0 << 10.0 << -4.0;
         QTest::newRow(".5: Whole(9.5) is 10, so 0.95; 5.5") << 0.5 << 0.95 << 5.5;
         QTest::newRow("-0.5: 10.5 rounds to even 10, so 1.05") << -0.5 << 1.05 << 4.5;
+        // clang-format on
     }
 
     void shouldGiveTellingRows()
@@ -64,6 +65,7 @@ private slots:
 
     void shouldGiveNoValueForAnyOtherSexText_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("sex");
         QTest::newRow("lower case") << "male";
         QTest::newRow("capitals") << "MALE";
@@ -71,6 +73,7 @@ private slots:
         QTest::newRow("leading blank") << " Female";
         QTest::newRow("empty") << "";
         QTest::newRow("initial combo text") << "Select";
+        // clang-format on
     }
 
     void shouldGiveNoValueForAnyOtherSexText()
@@ -104,12 +107,14 @@ private slots:
 
     void shouldStayFiniteForExtremeValues_data()
     {
+        // clang-format off
         QTest::addColumn<double>("year");
         QTest::newRow("-1e300") << -1e300;
         QTest::newRow("lowest double") << std::numeric_limits<double>::lowest();
         QTest::newRow("-2^53 - 2") << -9007199254740994.0;
         QTest::newRow("smallest denormal") << std::numeric_limits<double>::denorm_min();
         QTest::newRow("negative denormal") << -std::numeric_limits<double>::denorm_min();
+        // clang-format on
     }
 
     void shouldStayFiniteForExtremeValues()

@@ -14,6 +14,7 @@ class NumberTextTest : public QObject {
 private slots:
     void shouldReadNumbers_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<double>("value");
@@ -40,6 +41,7 @@ private slots:
         // Lengths no box allows but the engine must still read right
         QTest::newRow("-1e300 in digits") << "-1" + QString(300, '0') << "." << -1e300;
         QTest::newRow("below smallest double is zero") << "0." + QString(400, '0') + "1" << "." << 0.0;
+        // clang-format on
     }
 
     void shouldReadNumbers()
@@ -59,6 +61,7 @@ private slots:
 
     void shouldRejectWhatIsNoNumber_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("separator");
 
@@ -88,6 +91,7 @@ private slots:
         QTest::newRow("no-break space") << QString::fromUtf8("8\u00a0") << ".";
         QTest::newRow("NUL inside") << QString(QChar(u'8')) + QChar(0) << ".";
         QTest::newRow("beyond the largest double") << "-1" + QString(400, '0') << ".";
+        // clang-format on
     }
 
     void shouldRejectWhatIsNoNumber()
@@ -99,6 +103,7 @@ private slots:
 
     void shouldWriteShortestText_data()
     {
+        // clang-format off
         QTest::addColumn<double>("value");
         QTest::addColumn<QString>("separator");
         QTest::addColumn<QString>("text");
@@ -111,6 +116,7 @@ private slots:
         QTest::newRow("fraction from arithmetic") << 9.5 / 10 << "." << "0.95";
         QTest::newRow("locale comma") << 9.5 / 10 << "," << "0,95";
         QTest::newRow("huge") << 1e299 << "." << "1e+299";
+        // clang-format on
     }
 
     void shouldWriteShortestText()

@@ -122,6 +122,7 @@ private slots:
 
     void shouldFindElementsByExactText_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("caption");
         QTest::addColumn<bool>("found");
         QTest::newRow("exact") << " Water" << true;
@@ -131,6 +132,7 @@ private slots:
         QTest::newRow("two leading blanks") << "  Water" << false;
         QTest::newRow("empty") << "" << false;
         QTest::newRow("a direction") << " North" << false;
+        // clang-format on
     }
 
     void shouldFindElementsByExactText()
@@ -154,6 +156,7 @@ private slots:
 
     void shouldReduceYearsByTwelves_data()
     {
+        // clang-format off
         QTest::addColumn<double>("year");
         QTest::addColumn<QString>("animal");
         QTest::newRow("00") << 0.0 << " Rat";
@@ -165,6 +168,7 @@ private slots:
         QTest::newRow("79") << 79.0 << " Goat";
         QTest::newRow("81") << 81.0 << " Rooster/Cock";
         QTest::newRow("99 after eight") << 99.0 << " Rabbit";
+        // clang-format on
     }
 
     void shouldReduceYearsByTwelves()

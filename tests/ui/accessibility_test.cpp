@@ -32,6 +32,7 @@ class AccessibilityTest : public QObject {
 private slots:
     void shouldNameAndDescribeInputsAndButtons_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("widget");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("description");
@@ -41,6 +42,7 @@ private slots:
         QTest::newRow("About") << "Command3" << "About" << "About this software and Orrindale";
         QTest::newRow("Help") << "Command4" << "Help" << "";
         QTest::newRow("Reset") << "Command5" << "Reset" << "Resets all fields";
+        // clang-format on
     }
 
     void shouldNameAndDescribeInputsAndButtons()
@@ -65,6 +67,7 @@ private slots:
 
     void shouldReadValueLabelsAsTheirTextsLabelledByTheirCaptions_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("value");
         QTest::addColumn<QStringList>("labelledBy"); // the caption, then the frame around it
         QTest::addColumn<QString>("text");
@@ -74,6 +77,7 @@ private slots:
         QTest::newRow("best partners") << "Label38" << QStringList{"Label37"} << " Ox, snake or rooster";
         QTest::newRow("health, in a frame") << "Label25" << QStringList{"Label10", "Frame2"} << " East";
         QTest::newRow("5 Ghosts, in a frame") << "Label31" << QStringList{"Label16", "Frame1"} << " North-East";
+        // clang-format on
     }
 
     void shouldReadValueLabelsAsTheirTextsLabelledByTheirCaptions()

@@ -69,6 +69,7 @@ private slots:
 
     void shouldShowWholeReadings_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QStringList>("labels"); // Label18 to Label32, skipping captions
@@ -85,6 +86,7 @@ private slots:
             << QStringList{" 3", " CHEN", " Wood", " South", " Spring", " Goat", " Green", " North", " South-East",
                            " East", " South", " West", " North-East", " North-West", " South-West",
                            " Greens, plants, trees", " Family", " Rabbit, goat or pig"};
+        // clang-format on
     }
 
     void shouldShowWholeReadings()
@@ -103,6 +105,7 @@ private slots:
 
     void shouldRejectInputAndKeepTheReading_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("year");
         QTest::addColumn<QString>("sex");
         QTest::addColumn<QString>("message");
@@ -115,6 +118,7 @@ private slots:
         QTest::newRow("lone minus") << "-" << "Male" << kMessageB << "Text1" << "";
         QTest::newRow("digit and letter") << "8a" << "Female" << kMessageB << "Text1" << "";
         QTest::newRow("no sex chosen") << "79" << "Select" << kMessageC << "Combo1" << "79";
+        // clang-format on
     }
 
     void shouldRejectInputAndKeepTheReading()
@@ -172,6 +176,7 @@ private slots:
 
     void shouldCloseDialogsByOkayKeysButNotByEsc_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("dialogName");
         QTest::addColumn<int>("key");
         QTest::addColumn<int>("modifiers");
@@ -181,6 +186,7 @@ private slots:
         QTest::newRow("about, Enter") << "Dialog" << int(Qt::Key_Return) << int(Qt::NoModifier);
         QTest::newRow("about, Space") << "Dialog" << int(Qt::Key_Space) << int(Qt::NoModifier);
         QTest::newRow("about, Alt+K") << "Dialog" << int(Qt::Key_K) << int(Qt::AltModifier);
+        // clang-format on
     }
 
     void shouldCloseDialogsByOkayKeysButNotByEsc()
@@ -203,11 +209,13 @@ private slots:
 
     void shouldOpenFixedOwnerlessDialogs_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("dialogName");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QSize>("size");
         QTest::newRow("message") << "Dialog1" << " Oops . . ." << QSize(223, 103);
         QTest::newRow("about") << "Dialog" << " About" << QSize(402, 174);
+        // clang-format on
     }
 
     void shouldOpenFixedOwnerlessDialogs()

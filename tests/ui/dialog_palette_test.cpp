@@ -41,7 +41,7 @@ private slots:
         QCOMPARE(okay->palette().color(QPalette::Window), QColor(Qt::white));
         QCOMPARE(okay->palette().color(QPalette::Button), QGuiApplication::palette().color(QPalette::Button));
         QCOMPARE(okay->palette().color(QPalette::Disabled, QPalette::ButtonText),
-            QGuiApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
+                 QGuiApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
     }
 };
 

@@ -97,8 +97,8 @@ private slots:
         Dialog1 message;
         const auto* messageLabel = Child<QLabel>(&message, "Label1");
         QCOMPARE(LinesAvailable(messageLabel), 3);
-        for (const std::string_view text : {morvane::kEmptyYearMessage, morvane::kBadYearMessage,
-                                            morvane::kNoSexMessage})
+        for (const std::string_view text :
+             {morvane::kEmptyYearMessage, morvane::kBadYearMessage, morvane::kNoSexMessage})
             QVERIFY2(LinesNeeded(messageLabel, FromEngine(text)) <= 3, text.data());
 
         Dialog about;

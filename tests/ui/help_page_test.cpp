@@ -13,10 +13,12 @@ class HelpPageTest : public QObject {
 private slots:
     void shouldPreferThePageInTheCurrentDirectory_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("folder");
         QTest::newRow("plain folder") << "data";
         QTest::newRow("folder with blanks") << "my help pages";
         QTest::newRow("non-ASCII folder") << QString::fromUtf8("h\u00e9lp");
+        // clang-format on
     }
 
     void shouldPreferThePageInTheCurrentDirectory()

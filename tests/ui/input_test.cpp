@@ -57,14 +57,15 @@ private slots:
     void shouldTabRoundTheInputsAndButtons()
     {
         WindowDriver window;
-        const QList<QWidget*> order{window.year(), window.sex(), window.button(3),
+        const QList<QWidget*> order{window.year(),    window.sex(),     window.button(3),
                                     window.button(5), window.button(1), window.button(4)};
         QTRY_COMPARE(QApplication::focusWidget(), window.year());
         for (int step = 1; step <= order.size(); ++step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QWidget* expected = order[step % order.size()];
-            QVERIFY2(expected->hasFocus() || expected->isAncestorOf(QApplication::focusWidget()),
-                     qPrintable(QString("Tab step %1 reached %2").arg(step).arg(QApplication::focusWidget()->objectName())));
+            QVERIFY2(
+                expected->hasFocus() || expected->isAncestorOf(QApplication::focusWidget()),
+                qPrintable(QString("Tab step %1 reached %2").arg(step).arg(QApplication::focusWidget()->objectName())));
         }
         for (int step = order.size() - 1; step >= 0; --step) {
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
@@ -136,11 +137,13 @@ private slots:
 
     void shouldKeepTypedSexTextAsTyped_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("typed");
         QTest::newRow("lower case of an item") << "male";
         QTest::newRow("prefix of an item") << "Fem";
         QTest::newRow("capitals") << "FEMALE";
         QTest::newRow("item with a blank") << "Male ";
+        // clang-format on
     }
 
     void shouldKeepTypedSexTextAsTyped()

@@ -10,9 +10,11 @@ class LifetimeTest : public QObject {
 private slots:
     void shouldRunUntilTheLastDialogCloses_data()
     {
+        // clang-format off
         QTest::addColumn<bool>("withAbout");
         QTest::newRow("message dialog left open") << false;
         QTest::newRow("both dialogs left open") << true;
+        // clang-format on
     }
 
     void shouldRunUntilTheLastDialogCloses()

@@ -35,9 +35,9 @@ public:
             {2, [this] { return chooseSex(); }},
             {4, [this] { return pressKey(pick(2) ? Qt::Key_Tab : Qt::Key_Backtab); }},
             {3,
-                [this] {
-                    return pressKey(pickOf({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}));
-                }},
+             [this] {
+                 return pressKey(pickOf({Qt::Key_Return, Qt::Key_Enter, Qt::Key_Escape}));
+             }},
             {5, [this] { return pressAccessKey(); }},
             {3, [this] { return pressOkay(); }},
             {2, [this] { return closeDialog(); }},
@@ -56,8 +56,9 @@ public:
     }
 
 private:
-    inline static const QStringList kCharacters{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "a", "Z", "x", " ",
-        "+", "-", ".", ",", "\u00e9", "\u00df", "\u4e2d", "\U0001F600", "\u0663"};
+    inline static const QStringList kCharacters{"0", "1", "2",      "3",      "4",      "5",          "6",     "7",
+                                                "8", "9", "a",      "Z",      "x",      " ",          "+",     "-",
+                                                ".", ",", "\u00e9", "\u00df", "\u4e2d", "\U0001F600", "\u0663"};
     inline static const QStringList kSexWords{"Male", "Female", "male", "FEMALE", "Select", "M"};
 
     int pick(int count) { return static_cast<int>(m_random.bounded(static_cast<quint32>(count))); }

@@ -44,9 +44,11 @@ private slots:
 
     void shouldNameOnlyAnInstalledFamily_data()
     {
+        // clang-format off
         QTest::addColumn<int>("pixelSize");
         QTest::newRow("13 pixels") << 13;
         QTest::newRow("24 pixels") << 24;
+        // clang-format on
     }
 
     void shouldNameOnlyAnInstalledFamily()

@@ -13,8 +13,7 @@
 
 #include <memory>
 
-template <class T = QWidget>
-T* Child(const QWidget* parent, const QString& name)
+template <class T = QWidget> T* Child(const QWidget* parent, const QString& name)
 {
     return parent ? parent->findChild<T*>(name) : nullptr;
 }
@@ -45,8 +44,8 @@ inline int OpenWindowCount(const QString& name)
 // Installed over the test library's own handler, so only once a test runs.
 inline void MuteRaiseWarnings()
 {
-    static const QtMessageHandler previous = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+    static const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& message) {
             if (message != QLatin1String("This plugin does not support raise()"))
                 previous(type, context, message);
         });
@@ -110,4 +109,3 @@ inline void PressOkay(const QString& dialogName)
 }
 
 inline const QString kDefaultTipText = " Never put water, plants or things representing them in your bed-room.";
-
