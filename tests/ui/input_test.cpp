@@ -2,31 +2,8 @@
 #include "window_driver.h"
 
 #include <QClipboard>
-#include <QDesktopServices>
 #include <QSignalSpy>
 #include <QUrl>
-
-// Records what the program asks the desktop to open, instead of starting a browser.
-class UrlRecorder : public QObject {
-    Q_OBJECT
-
-public:
-    UrlRecorder()
-    {
-        for (const char* scheme : {"file", "https"})
-            QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~UrlRecorder() override
-    {
-        for (const char* scheme : {"file", "https"})
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-
-    QList<QUrl> opened;
-
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 class InputTest : public QObject {
     Q_OBJECT

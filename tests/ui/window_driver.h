@@ -6,10 +6,12 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDesktopServices>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QUrl>
 
 #include <memory>
 
@@ -109,3 +111,25 @@ inline void PressOkay(const QString& dialogName)
 }
 
 inline const QString kDefaultTipText = " Never put water, plants or things representing them in your bed-room.";
+
+// Records what the program asks the desktop to open, instead of starting a browser.
+class UrlRecorder : public QObject {
+    Q_OBJECT
+
+public:
+    UrlRecorder()
+    {
+        for (const char* scheme : {"file", "https"})
+            QDesktopServices::setUrlHandler(scheme, this, "open");
+    }
+    ~UrlRecorder() override
+    {
+        for (const char* scheme : {"file", "https"})
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+
+    QList<QUrl> opened;
+
+public slots:
+    void open(const QUrl& url) { opened << url; }
+};
