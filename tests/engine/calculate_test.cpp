@@ -79,24 +79,6 @@ private slots:
                            " South-East", " South-West", " North-West", " North-East", " West",
                            " Put paintings of water, aquarium or things representing water in the south east "
                            "direction of your home or office."};
-        QTest::newRow("81 female is 8, Earth") << "81" << "Female"
-            << QStringList{" 8", " KEN", " Earth", " South-West", " ------", " Rooster/Cock", " Ox, snake or rooster",
-                           " Yellow, brown", " Mountains, earthenware", " Knowledge", " North-West", " West",
-                           " North-East", " South-West", " South-East", " East", " North", " South",
-                           " Put small earthenwares, globe or homely things in the south west direction of your home "
-                           "or office."};
-        QTest::newRow("00 female is 2, Rat") << "00" << "Female"
-            << QStringList{" 2", " KUN", " Earth", " North-East", " ------", " Rat", " Rat, dragon or monkey",
-                           " Yellow, brown", " Mountains, earthenware", " Marriage", " West", " North-West",
-                           " South-West", " North-East", " North", " South", " South-East", " East",
-                           " Put small earthenwares, globe or homely things in the south west direction of your home "
-                           "or office."};
-        QTest::newRow("9 female is 9 + 5 = 14, then 5, then 8") << "09" << "Female"
-            << QStringList{" 8", " KEN", " Earth", " South-West", " ------", " Rooster/Cock", " Ox, snake or rooster",
-                           " Yellow, brown", " Mountains, earthenware", " Knowledge", " North-West", " West",
-                           " North-East", " South-West", " South-East", " East", " North", " South",
-                           " Put small earthenwares, globe or homely things in the south west direction of your home "
-                           "or office."};
         QTest::newRow("-5 male is 6 with no zodiac row") << "-5" << "Male"
             << QStringList{" 6", " CHIEN", " Metal", " West", " Autumn", "<absent>", "<absent>",
                            " White, silver, gold", " Metal chimes, metallic ", " Mentors", " North-East",

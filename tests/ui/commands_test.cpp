@@ -78,10 +78,6 @@ private slots:
             << QStringList{" 1", " KAN", " Water", " South-East", " Winter", " Rooster/Cock", " Black, dark blue",
                            " East", " South", " North", " South-East", " South-West", " North-West", " North-East",
                            " West", " Lakes, aquarium, ponds", " Water", " Ox, snake or rooster"};
-        QTest::newRow("05 female") << "05" << "Female"
-            << QStringList{" 1", " KAN", " Water", " South-East", " Winter", " Snake", " Black, dark blue",
-                           " East", " South", " North", " South-East", " South-West", " North-West", " North-East",
-                           " West", " Lakes, aquarium, ponds", " Water", " Ox, snake or rooster"};
         QTest::newRow("79 male") << "79" << "Male"
             << QStringList{" 3", " CHEN", " Wood", " South", " Spring", " Goat", " Green", " North", " South-East",
                            " East", " South", " West", " North-East", " North-West", " South-West",
