@@ -1,33 +1,20 @@
 #include "dialog.h"
 
 #include "classic_font.h"
+#include "fixed_label.h"
 #include "maker.h"
 #include "twips.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-namespace {
-
-QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, QRect geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QLatin1StringView(name));
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setWordWrap(true);
-    return label;
-}
-
-} // namespace
-
 Dialog::Dialog()
     : FixedDialog(QStringLiteral(" About"), TwipsRect(0, 0, 6030, 2610).size())
 {
     setObjectName(QStringLiteral("Dialog"));
 
-    QLabel* title = AddLabel(this, "Label1", QStringLiteral("Morvane"), TwipsRect(1320, 120, 3495, 375));
+    QLabel* title =
+        AddFixedLabel(this, QStringLiteral("Label1"), QStringLiteral("Morvane"), TwipsRect(1320, 120, 3495, 375));
     QFont titleFont = ClassicFont(16); // 12 points
     titleFont.setBold(true);
     title->setFont(titleFont);
@@ -35,18 +22,19 @@ Dialog::Dialog()
     navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
     title->setPalette(navy);
 
-    QLabel* notice =
-        AddLabel(this, "Label2", QStringLiteral("Copyright \u00a9 2026 %1").arg(QLatin1StringView(kMakerName)),
-                 TwipsRect(1200, 600, 3495, 255));
+    QLabel* notice = AddFixedLabel(this, QStringLiteral("Label2"),
+                                   QStringLiteral("Copyright \u00a9 2026 %1").arg(QLatin1StringView(kMakerName)),
+                                   TwipsRect(1200, 600, 3495, 255));
     QFont bold = ClassicFont();
     bold.setBold(true);
     notice->setFont(bold);
 
-    AddLabel(this, "Label3",
-             QStringLiteral("Morvane is free software under the MIT License: you may use, copy, change and pass it on, "
-                            "free of charge or for a fee, provided the copyright notice and the licence go with every "
-                            "copy. It comes with no warranty of any kind."),
-             TwipsRect(120, 960, 5895, 975));
+    AddFixedLabel(
+        this, QStringLiteral("Label3"),
+        QStringLiteral("Morvane is free software under the MIT License: you may use, copy, change and pass it on, "
+                       "free of charge or for a fee, provided the copyright notice and the licence go with every "
+                       "copy. It comes with no warranty of any kind."),
+        TwipsRect(120, 960, 5895, 975));
 
     QPushButton* okay = addOkayButton(TwipsRect(2280, 2040, 1455, 375));
     connect(okay, &QPushButton::clicked, this, [this] {

@@ -1,5 +1,6 @@
 #include "dialog1.h"
 
+#include "fixed_label.h"
 #include "twips.h"
 
 #include <QLabel>
@@ -10,12 +11,7 @@ Dialog1::Dialog1()
 {
     setObjectName(QStringLiteral("Dialog1"));
 
-    Label1 = new QLabel(this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(TwipsRect(120, 120, 3135, 735));
-    Label1->setTextFormat(Qt::PlainText);
-    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    Label1->setWordWrap(true);
+    Label1 = AddFixedLabel(this, QStringLiteral("Label1"), QString(), TwipsRect(120, 120, 3135, 735));
 
     connect(addOkayButton(TwipsRect(1080, 1080, 1215, 375)), &QPushButton::clicked, this, &QWidget::close);
 }

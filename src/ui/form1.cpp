@@ -3,6 +3,7 @@
 #include "classic_font.h"
 #include "dialog.h"
 #include "dialog1.h"
+#include "fixed_label.h"
 #include "form1_layout.h"
 #include "help_page.h"
 #include "maker.h"
@@ -163,25 +164,18 @@ void Form1::createLabels()
     // layout expects it; the labels inside keep the application's style.
     QStyle* etched = QStyleFactory::create(QStringLiteral("Windows"));
     etched->setParent(this);
-    Frame2 = AddFrame(this, "Frame2", QStringLiteral("Good Directions"), TwipsRect(4080, 1800, 3015, 1815), etched);
-    Frame1 = AddFrame(this, "Frame1", QStringLiteral("Bad Directions"), TwipsRect(4080, 3600, 3015, 1815), etched);
-    Frame3 = AddFrame(this, "Frame3", QStringLiteral("Tips"), TwipsRect(120, 5400, 6975, 975), etched);
+    // Indexed by LabelContainer.
+    const std::array<QWidget*, 4> containers{
+        this,
+        AddFrame(this, "Frame2", QStringLiteral("Good Directions"), TwipsRect(4080, 1800, 3015, 1815), etched),
+        AddFrame(this, "Frame1", QStringLiteral("Bad Directions"), TwipsRect(4080, 3600, 3015, 1815), etched),
+        AddFrame(this, "Frame3", QStringLiteral("Tips"), TwipsRect(120, 5400, 6975, 975), etched),
+    };
 
     for (const LabelLayout& layout : kLabelLayouts) {
-        QWidget* container = this;
-        if (layout.container == LabelContainer::GoodDirections)
-            container = Frame2;
-        else if (layout.container == LabelContainer::BadDirections)
-            container = Frame1;
-        else if (layout.container == LabelContainer::Tips)
-            container = Frame3;
-        auto* label = new QLabel(QString::fromUtf8(layout.caption), container);
-        label->setObjectName(QStringLiteral("Label%1").arg(layout.number));
-        label->setGeometry(TwipsRect(layout.left, layout.top, layout.width, layout.height));
-        label->setTextFormat(Qt::PlainText);
-        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setWordWrap(true);
-        m_labels[static_cast<std::size_t>(layout.number)] = label;
+        m_labels[static_cast<std::size_t>(layout.number)] = AddFixedLabel(
+            containers[static_cast<std::size_t>(layout.container)], QStringLiteral("Label%1").arg(layout.number),
+            QString::fromUtf8(layout.caption), TwipsRect(layout.left, layout.top, layout.width, layout.height));
     }
 
     QFont large = ClassicFont(24); // 18 points
@@ -285,8 +279,7 @@ void Form1::showAbout()
     if (!m_aboutDialog) {
         m_aboutDialog = new Dialog;
         connect(m_aboutDialog, &Dialog::okayPressed, this, &Form1::returnFromAbout);
-        connect(m_aboutDialog, &QDialog::finished, this, &Form1::activateAfterDialog);
-        CentreOn(m_aboutDialog, isVisible() ? geometry() : m_aboutDialog->screen()->availableGeometry());
+        adoptDialog(m_aboutDialog);
     }
     ShowInFront(m_aboutDialog);
 }
@@ -310,11 +303,18 @@ void Form1::showMessage(const QString& message)
 {
     if (!m_messageDialog) {
         m_messageDialog = new Dialog1;
-        connect(m_messageDialog, &QDialog::finished, this, &Form1::activateAfterDialog);
-        CentreOn(m_messageDialog, isVisible() ? geometry() : m_messageDialog->screen()->availableGeometry());
+        adoptDialog(m_messageDialog);
     }
     m_messageDialog->setMessage(message);
     ShowInFront(m_messageDialog);
+}
+
+// A new dialog opens centred on the main window (on the screen once that is closed) and
+// hands the activation back when it closes.
+void Form1::adoptDialog(QDialog* dialog)
+{
+    connect(dialog, &QDialog::finished, this, &Form1::activateAfterDialog);
+    CentreOn(dialog, isVisible() ? geometry() : dialog->screen()->availableGeometry());
 }
 
 // About's O&kay puts the focus in the year box, but never brings back a closed window.

@@ -8,7 +8,7 @@
 class Dialog;
 class Dialog1;
 class QComboBox;
-class QGroupBox;
+class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -43,6 +43,7 @@ private:
     void onFocusWindowChanged(QWindow* window);
     void showDefaultTip();
     void showMessage(const QString& message);
+    void adoptDialog(QDialog* dialog);
     void returnFromAbout();
     void activateAfterDialog();
     QLabel* label(int number) const;
@@ -54,9 +55,6 @@ private:
     QPushButton* Command3 = nullptr;
     QPushButton* Command4 = nullptr;
     QPushButton* Command5 = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    QGroupBox* Frame2 = nullptr;
-    QGroupBox* Frame3 = nullptr;
     std::array<QLabel*, 41> m_labels{}; // by number; 0 is unused
 
     // The dialogs are windows of their own, without an owner, that delete themselves when
