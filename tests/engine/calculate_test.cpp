@@ -1,5 +1,6 @@
 #include "reading.h"
 
+#include "engine_text.h"
 #include "reading_oracle.h"
 #include "zodiac_table.h"
 
@@ -12,7 +13,7 @@ namespace {
 
 QString Q(std::optional<std::string_view> text)
 {
-    return text ? QString::fromUtf8(text->data(), static_cast<qsizetype>(text->size())) : QStringLiteral("<absent>");
+    return text ? FromEngine(*text) : QStringLiteral("<absent>");
 }
 
 std::variant<InputFailure, KuaReading> Run(const QString& year, const QString& sex, const QString& caption = {},

@@ -1,5 +1,6 @@
 #include "direction_table.h"
 #include "element_table.h"
+#include "engine_text.h"
 #include "kua_table.h"
 #include "zodiac_table.h"
 
@@ -11,11 +12,6 @@
 using namespace morvane;
 
 namespace {
-
-QString Q(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 bool HoldsEachDirectionOnce(std::vector<std::string_view> column)
 {
@@ -84,7 +80,7 @@ private slots:
     {
         std::vector<std::string_view> shengChi;
         for (const KuaRow& row : kKuaTable) {
-            QCOMPARE(Q(row.shengChi), Q(FindDirectionRow(row.kua)->at(Heading::Success)));
+            QCOMPARE(FromEngine(row.shengChi), FromEngine(FindDirectionRow(row.kua)->at(Heading::Success)));
             shengChi.push_back(row.shengChi);
         }
         QVERIFY(HoldsEachDirectionOnce(shengChi));
@@ -98,7 +94,7 @@ private slots:
             for (std::size_t heading = 0; heading < 8; ++heading) {
                 const DirectionRow* b = RowWithHome(a.byHeading[heading]);
                 QVERIFY(b);
-                QCOMPARE(Q(b->byHeading[heading]), Q(a.at(Heading::MentorsCareer)));
+                QCOMPARE(FromEngine(b->byHeading[heading]), FromEngine(a.at(Heading::MentorsCareer)));
             }
         }
     }
@@ -117,7 +113,7 @@ private slots:
         QCOMPARE(groups.size(), 8u);
         QCOMPARE(luckyFor.size(), 8u);
         QCOMPARE(elements.size(), kElementTable.size());
-        QCOMPARE(Q(FindKuaRow(1)->luckyFor), Q(FindKuaRow(1)->element));
+        QCOMPARE(FromEngine(FindKuaRow(1)->luckyFor), FromEngine(FindKuaRow(1)->element));
     }
 
     void shouldFindElementsByExactText_data()
@@ -147,10 +143,10 @@ private slots:
         for (int r = 0; r < 12; ++r) {
             const std::optional<ZodiacRow> row = FindZodiacRow(r);
             QVERIFY(row);
-            QCOMPARE(Q(row->animal), Q(kAnimals[r]));
-            QCOMPARE(Q(row->partners), Q(FindZodiacRow(r % 4)->partners));
-            const QString animal = Q(row->animal).trimmed().section('/', 0, 0).toLower();
-            QVERIFY2(Q(row->partners).toLower().contains(animal), qPrintable(animal));
+            QCOMPARE(FromEngine(row->animal), FromEngine(kAnimals[r]));
+            QCOMPARE(FromEngine(row->partners), FromEngine(FindZodiacRow(r % 4)->partners));
+            const QString animal = FromEngine(row->animal).trimmed().section('/', 0, 0).toLower();
+            QVERIFY2(FromEngine(row->partners).toLower().contains(animal), qPrintable(animal));
         }
     }
 
@@ -175,7 +171,7 @@ private slots:
     {
         QFETCH(double, year);
         QFETCH(QString, animal);
-        QCOMPARE(Q(FindZodiacRow(year).value_or(ZodiacRow{}).animal), animal);
+        QCOMPARE(FromEngine(FindZodiacRow(year).value_or(ZodiacRow{}).animal), animal);
     }
 
     void shouldHaveNoZodiacRowForNegativeOrFractionalYears()
@@ -187,18 +183,18 @@ private slots:
     void shouldBeginEveryTextWithExactlyOneBlank()
     {
         for (const std::string_view text : AllTableTexts())
-            QVERIFY2(text.size() > 1 && text[0] == ' ' && text[1] != ' ', qPrintable(Q(text)));
+            QVERIFY2(text.size() > 1 && text[0] == ' ' && text[1] != ' ', qPrintable(FromEngine(text)));
     }
 
     void shouldKeepTheOddTextsByteForByte()
     {
-        QCOMPARE(Q(FindElementRow(kMetal)->luckyObject), QStringLiteral(" Metal chimes, metallic "));
+        QCOMPARE(FromEngine(FindElementRow(kMetal)->luckyObject), QStringLiteral(" Metal chimes, metallic "));
         QCOMPARE(FindElementRow(kMetal)->luckyObject.size(), 24u);
-        QCOMPARE(Q(FindElementRow(kEarth)->bestSeason), QStringLiteral(" ------"));
+        QCOMPARE(FromEngine(FindElementRow(kEarth)->bestSeason), QStringLiteral(" ------"));
         QVERIFY(FindElementRow(kFire)->tip.starts_with(" Pu bright things,"));
-        QCOMPARE(Q(FindZodiacRow(9)->animal), QStringLiteral(" Rooster/Cock"));
-        QCOMPARE(Q(FindZodiacRow(9)->partners), QStringLiteral(" Ox, snake or rooster"));
-        QCOMPARE(Q(kEarth), QStringLiteral(" Earth"));
+        QCOMPARE(FromEngine(FindZodiacRow(9)->animal), QStringLiteral(" Rooster/Cock"));
+        QCOMPARE(FromEngine(FindZodiacRow(9)->partners), QStringLiteral(" Ox, snake or rooster"));
+        QCOMPARE(FromEngine(kEarth), QStringLiteral(" Earth"));
     }
 };
 

@@ -6,31 +6,10 @@
 #include "dialog.h"
 #include "dialog1.h"
 #include "form1_layout.h"
-#include "reading_oracle.h"
 
 #include <QFontInfo>
 
 namespace {
-
-QString FromEngine(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// The texts each value label can show, by label number.
-QMap<int, QStringList> ReadingTexts()
-{
-    QMap<int, QStringList> texts;
-    const auto entryTexts = morvane::oracle::EntryTexts();
-    for (std::size_t entry = 0; entry < entryTexts.size(); ++entry) {
-        for (const std::string_view text : entryTexts[entry])
-            texts[kReadingLabels[entry]] << FromEngine(text);
-    }
-    for (int kua = 1; kua <= 9; ++kua)
-        texts[kKuaNumberLabel] << " " + QString::number(kua);
-    texts[kTipLabel] << QString::fromLatin1(kDefaultTip);
-    return texts;
-}
 
 int LinesNeeded(const QLabel* label, const QString& text)
 {
@@ -63,11 +42,15 @@ private slots:
     void shouldFitEveryTextOfTheMainWindow()
     {
         WindowDriver window;
-        const QMap<int, QStringList> readingTexts = ReadingTexts();
+        const QMap<int, QStringList> readingTexts = ReadingTextsByLabel();
         for (int number = 1; number <= 40; ++number) {
             const auto* label = Child<QLabel>(window.form.get(), QString("Label%1").arg(number));
             QVERIFY(label);
             QStringList texts = readingTexts.value(number);
+            if (number == kKuaNumberLabel) {
+                for (int kua = 1; kua <= 9; ++kua)
+                    texts << " " + QString::number(kua);
+            }
             if (!label->text().isEmpty())
                 texts << label->text();
             for (const QString& text : texts) {

@@ -2,7 +2,10 @@
 
 // Finds the program's windows and controls by their object names and drives them the way
 // a person does, through keys and clicks.
+#include "engine_text.h"
 #include "form1.h"
+#include "form1_layout.h"
+#include "reading_oracle.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -51,6 +54,20 @@ inline void MuteRaiseWarnings()
             if (message != QLatin1String("This plugin does not support raise()"))
                 previous(type, context, message);
         });
+}
+
+// The texts a reading can put into each value label, by label number: the table texts,
+// and the default tip for the tip label.
+inline QMap<int, QStringList> ReadingTextsByLabel()
+{
+    QMap<int, QStringList> texts;
+    const auto entryTexts = morvane::oracle::EntryTexts();
+    for (std::size_t entry = 0; entry < entryTexts.size(); ++entry) {
+        for (const std::string_view text : entryTexts[entry])
+            texts[kReadingLabels[entry]] << FromEngine(text);
+    }
+    texts[kTipLabel] << QString::fromLatin1(kDefaultTip);
+    return texts;
 }
 
 class WindowDriver {

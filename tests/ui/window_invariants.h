@@ -5,9 +5,6 @@
 // every value label only a text a reading can put there.
 #include "window_driver.h"
 
-#include "form1_layout.h"
-#include "reading_oracle.h"
-
 #include <QRegularExpression>
 #include <QSet>
 
@@ -16,15 +13,12 @@ public:
     explicit WindowInvariants(const Form1* form)
         : m_form(form)
     {
-        const auto entryTexts = morvane::oracle::EntryTexts();
-        for (std::size_t entry = 0; entry < entryTexts.size(); ++entry) {
-            QSet<QString>& allowed = m_allowed[kReadingLabels[entry]];
-            allowed << QString();
-            for (const std::string_view text : entryTexts[entry])
-                allowed << QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+        const QMap<int, QStringList> texts = ReadingTextsByLabel();
+        for (auto it = texts.begin(); it != texts.end(); ++it) {
+            m_allowed[it.key()] = QSet<QString>(it.value().begin(), it.value().end());
+            if (it.key() != kTipLabel)
+                m_allowed[it.key()] << QString(); // empty until the first reading or after Reset
         }
-        m_allowed[kTipLabel].remove(QString());
-        m_allowed[kTipLabel] << QString::fromLatin1(kDefaultTip);
     }
 
     // What is wrong, or an empty string when everything holds.
