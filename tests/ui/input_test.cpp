@@ -179,15 +179,6 @@ private slots:
         QCOMPARE(banner->iconSize(), QSize(290, 31));
         QVERIFY(!banner->icon().isNull());
     }
-
-    void shouldShowButtonTooltips()
-    {
-        WindowDriver window;
-        QCOMPARE(window.button(5)->toolTip(), QStringLiteral("Resets all fields"));
-        QCOMPARE(window.button(3)->toolTip(), QStringLiteral("About this software and Orrindale"));
-        QVERIFY(window.button(1)->toolTip().isEmpty());
-        QVERIFY(window.button(4)->toolTip().isEmpty());
-    }
 };
 
 QTEST_MAIN(InputTest)
