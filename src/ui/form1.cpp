@@ -10,6 +10,7 @@
 #include "picture.h"
 #include "reading.h"
 #include "twips.h"
+#include "window_palette.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -88,9 +89,7 @@ Form1::Form1(QWidget* parent)
     setWindowTitle(QStringLiteral(" Morvane 1.5"));
     setFixedSize(TwipsRect(0, 0, 7170, 6660).size());
     setFont(ClassicFont());
-    QPalette white = palette();
-    white.setColor(QPalette::Window, Qt::white);
-    setPalette(white);
+    setPalette(WindowPalette());
     setAutoFillBackground(true);
 
     createInputs();

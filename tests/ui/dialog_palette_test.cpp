@@ -32,17 +32,6 @@ private slots:
         QCOMPARE(OkayPaletteKey(&second), key);
         QCOMPARE(OkayPaletteKey(&about), key);
     }
-
-    void shouldBeTheApplicationPaletteOnWhite()
-    {
-        Dialog1 message;
-        QPushButton* okay = Child<QPushButton>(&message, "Command1");
-        QCOMPARE(message.palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(okay->palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(okay->palette().color(QPalette::Button), QGuiApplication::palette().color(QPalette::Button));
-        QCOMPARE(okay->palette().color(QPalette::Disabled, QPalette::ButtonText),
-                 QGuiApplication::palette().color(QPalette::Disabled, QPalette::ButtonText));
-    }
 };
 
 QTEST_MAIN(DialogPaletteTest)
