@@ -17,5 +17,6 @@ void SetApplicationIdentity()
     QIcon icon;
     icon.addPixmap(Picture("morvane-16.png"));
     icon.addPixmap(Picture("morvane-32.png"));
+    icon.addPixmap(Picture("morvane-64.png")); // for docks, and title bars scaled to 200 %
     QApplication::setWindowIcon(icon);
 }

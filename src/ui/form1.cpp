@@ -137,7 +137,7 @@ void Form1::createButtons()
     Command2->setFlat(true);
     Command2->setAutoDefault(false);
     Command2->setFocusPolicy(Qt::NoFocus);
-    Command2->setIcon(QIcon(Picture("banner.png")));
+    Command2->setIcon(ScalablePicture("banner"));
     Command2->setIconSize(QSize(290, 31));
     QPalette paleYellow = Command2->palette();
     paleYellow.setColor(QPalette::Button, QColor(255, 255, 128));
@@ -189,7 +189,7 @@ void Form1::createLabels()
     italic.setItalic(true);
     link->setFont(italic);
     SetTextColor(link, QColor(0, 0, 255));
-    link->setCursor(QCursor(Picture("hand.png"), 0, 0));
+    link->setCursor(HandCursor(devicePixelRatio()));
     link->installEventFilter(this);
 }
 

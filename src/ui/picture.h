@@ -1,8 +1,18 @@
 #pragma once
 
+#include <QCursor>
+#include <QIcon>
 #include <QPixmap>
 
 // One of the program's own PNG pictures (":/pictures/<name>"), read by Qt's built-in PNG
 // reader without asking the image-format plugins first: asking them loads each plugin
 // library at start-up only to hear that none reads PNG.
 QPixmap Picture(const char* name);
+
+// A picture with its drawing at twice the size ("<name>@2x.png" beside "<name>.png"): Qt
+// draws whichever suits the device pixel ratio of the screen the window is on.
+QIcon ScalablePicture(const char* name);
+
+// The web link's pointing hand, drawn for the given device pixel ratio. Its hot spot is
+// the picture's top-left corner at every size.
+QCursor HandCursor(qreal devicePixelRatio);
