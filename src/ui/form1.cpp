@@ -137,7 +137,7 @@ void Form1::createButtons()
     Command2->setFlat(true);
     Command2->setAutoDefault(false);
     Command2->setFocusPolicy(Qt::NoFocus);
-    Command2->setIcon(ScalablePicture("banner"));
+    Command2->setIcon(ScalablePicture("banner", devicePixelRatio()));
     Command2->setIconSize(QSize(290, 31));
     QPalette paleYellow = Command2->palette();
     paleYellow.setColor(QPalette::Button, QColor(255, 255, 128));

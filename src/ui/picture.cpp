@@ -9,11 +9,14 @@ QPixmap Picture(const char* name)
     return QPixmap::fromImage(reader.read());
 }
 
-QIcon ScalablePicture(const char* name)
+// The large drawing is read only for a scaled screen: elsewhere it would cost start-up
+// time and never be drawn.
+QIcon ScalablePicture(const char* name, qreal devicePixelRatio)
 {
     const QByteArray base(name);
     QIcon icon(Picture(base + ".png"));
-    icon.addPixmap(Picture(base + "@2x.png"));
+    if (devicePixelRatio > 1)
+        icon.addPixmap(Picture(base + "@2x.png"));
     return icon;
 }
 

@@ -9,9 +9,10 @@
 // library at start-up only to hear that none reads PNG.
 QPixmap Picture(const char* name);
 
-// A picture with its drawing at twice the size ("<name>@2x.png" beside "<name>.png"): Qt
-// draws whichever suits the device pixel ratio of the screen the window is on.
-QIcon ScalablePicture(const char* name);
+// A picture for a screen of the given device pixel ratio: "<name>.png", and on a scaled
+// screen its drawing at twice the size, "<name>@2x.png", as well; Qt draws whichever
+// suits the screen the window is on.
+QIcon ScalablePicture(const char* name, qreal devicePixelRatio);
 
 // The web link's pointing hand, drawn for the given device pixel ratio. Its hot spot is
 // the picture's top-left corner at every size.
