@@ -38,7 +38,7 @@ private slots:
         SetApplicationIdentity();
         WindowDriver window;
         QCOMPARE(LoadedImageFormatPlugins(), QStringList());
-        QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32)}));
+        QCOMPARE(QApplication::windowIcon().availableSizes(), (QList<QSize>{QSize(16, 16), QSize(32, 32), QSize(64, 64)}));
         QCOMPARE(window.button(2)->icon().availableSizes(), QList<QSize>{QSize(290, 31)});
     }
 
