@@ -16,10 +16,12 @@ installed_files() {
     sort <<'LIST'
 bin/kestrin
 share/applications/example.orrindale.Morvane.desktop
+share/doc/morvane/changelog.gz
 share/doc/morvane/copyright
 share/icons/hicolor/16x16/apps/example.orrindale.Morvane.png
 share/icons/hicolor/32x32/apps/example.orrindale.Morvane.png
 share/icons/hicolor/scalable/apps/example.orrindale.Morvane.svg
+share/man/man1/kestrin.1.gz
 share/metainfo/example.orrindale.Morvane.metainfo.xml
 share/morvane/index.htm
 LIST
