@@ -187,34 +187,47 @@ if ! grep -q '^\.I /usr/share/morvane/index\.htm$' "$man_source" || ! expected_f
 fi
 echo "kestrin(1) formats without warnings"
 
-# 4. The package, built twice: in two folders, with the time stamps taken from the last
-# commit, the two files must be the same. The folders stay in the build tree, so that a
-# later run only rebuilds what changed; ccache, where installed, spares the compiler.
-export SOURCE_DATE_EPOCH
-SOURCE_DATE_EPOCH=$(git -C "$source" log -1 --format=%ct 2>/dev/null) ||
-    SOURCE_DATE_EPOCH=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
+# 4. The package, built twice: once from the source, once from a copy of it made as a
+# fresh checkout would be, in another folder and with every file stamped anew. With the
+# time stamps in the package taken from the last commit, the two files must be the same.
+# The folders stay in the build tree, so that a later run rebuilds only what changed, and
+# ccache, where it is installed, spares the compiler the copy's rebuild.
+epoch=$(git -C "$source" log -1 --format=%ct 2>/dev/null) ||
+    epoch=$(dpkg-parsechangelog -l "$changelog" -S Timestamp)
 launcher=
 command -v ccache >/dev/null && launcher=ccache
-build_package() { # folder
-    logged "$work/package.log" cmake -S "$source" -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+build_package() { # source-folder build-folder
+    logged "$work/package.log" cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DBUILD_TESTING=OFF -DMORVANE_BUILD_BENCHMARKS=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=$launcher
-    logged "$work/package.log" cmake --build "$1"
-    rm -rf "$1/out"
-    logged "$work/package.log" cpack --config "$1/CPackConfig.cmake" -G DEB -B "$1/out"
+    logged "$work/package.log" cmake --build "$2"
+    rm -rf "$2/out"
+    logged "$work/package.log" env SOURCE_DATE_EPOCH="$epoch" cpack --config "$2/CPackConfig.cmake" -G DEB -B "$2/out"
+    [ -f "$2/out/$deb_name" ] || fail "cpack made $(cd "$2/out" && echo *.deb), not $deb_name"
+}
+# The files of a checkout: what git tracks or would (less what is deleted), or without git
+# everything but the build trees.
+source_files() {
+    if git -C "$source" rev-parse --show-toplevel >/dev/null 2>&1; then
+        git -C "$source" ls-files -z --cached --others --exclude-standard |
+            while IFS= read -r -d '' file; do [ ! -e "$source/$file" ] || printf '%s\0' "$file"; done
+    else
+        (cd "$source" && find . \( -path ./build -o -path "./${build#"$source"/}" \) -prune -o -type f -print0)
+    fi
 }
 arch=$(dpkg --print-architecture)
 deb_name=morvane_${version}_${arch}.deb
-packages=()
-for folder in "$build/package-test/first" "$build/package-test/second"; do
-    build_package "$folder"
-    [ -f "$folder/out/$deb_name" ] || fail "cpack made $(cd "$folder/out" && echo *.deb), not $deb_name"
-    packages+=("$folder/out/$deb_name")
-done
+copy=$build/package-test/source
+rm -rf "$copy"
+mkdir -p "$copy"
+source_files | (cd "$source" && tar --null -T - -cf -) | tar -C "$copy" -xmf -
+build_package "$source" "$build/package-test/first"
+build_package "$copy" "$build/package-test/second"
+packages=("$build/package-test/first/out/$deb_name" "$build/package-test/second/out/$deb_name")
 deb=${packages[0]}
 if ! cmp "${packages[@]}" >&2; then
     for i in 0 1; do dpkg-deb -R "${packages[$i]}" "$work/unpacked$i"; done
     diff -r "$work/unpacked0" "$work/unpacked1" >&2 || true
-    fail "two builds of one source in two folders gave different packages"
+    fail "the builds of the source and of its copy gave different packages"
 fi
 
 field() { dpkg-deb -f "$deb" "$1"; }
