@@ -1,7 +1,7 @@
 // Feeds arbitrary year, sex, caption and separator texts to Calculate and checks what
 // must hold for every input. The input is split at line breaks into those four texts.
+#include "entry_texts.h"
 #include "reading.h"
-#include "reading_oracle.h"
 
 #include <algorithm>
 #include <array>
@@ -57,7 +57,7 @@ void CheckFailure(const InputFailure& failure)
 
 void CheckReading(const KuaReading& reading, std::string_view separator)
 {
-    static const auto texts = oracle::EntryTexts();
+    static const auto texts = fuzz::EntryTexts();
     Require(IsKuaNumberText(reading.kuaNumber, separator));
     for (std::size_t entry = 0; entry < kReadingEntryCount; ++entry) {
         if (const std::optional<std::string_view> text = reading.entries[entry])

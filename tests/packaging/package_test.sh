@@ -29,6 +29,7 @@ share/doc/morvane/changelog.gz
 share/doc/morvane/copyright
 share/icons/hicolor/16x16/apps/$app_id.png
 share/icons/hicolor/32x32/apps/$app_id.png
+share/icons/hicolor/64x64/apps/$app_id.png
 share/icons/hicolor/scalable/apps/$app_id.svg
 share/man/man1/kestrin.1.gz
 share/metainfo/$app_id.metainfo.xml

@@ -1,7 +1,6 @@
 #pragma once
 
-// What a reading may hold, worked out from the tables and the digit-sum rule rather than
-// by running the engine: the tests, the fuzz target and the stress run check against it.
+// What a reading may hold, worked out from the tables rather than by running the engine.
 #include "direction_table.h"
 #include "kua_table.h"
 #include "reading.h"
@@ -11,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace morvane::oracle {
+namespace morvane::fuzz {
 
 // Every text each reading entry can take.
 inline std::array<std::vector<std::string_view>, kReadingEntryCount> EntryTexts()
@@ -43,15 +42,4 @@ inline std::array<std::vector<std::string_view>, kReadingEntryCount> EntryTexts(
     return texts;
 }
 
-// The Kua number of a whole year 0 to 99 from its repeated digit sum alone.
-inline int KuaByDigitSum(int year, bool male)
-{
-    if (year == 0)
-        return male ? 1 : 2;
-    constexpr int kMale[] = {9, 8, 7, 6, 2, 4, 3, 2, 1};
-    constexpr int kFemale[] = {6, 7, 8, 9, 1, 2, 3, 4, 8};
-    const int digitSum = 1 + (year - 1) % 9;
-    return male ? kMale[digitSum - 1] : kFemale[digitSum - 1];
-}
-
-} // namespace morvane::oracle
+} // namespace morvane::fuzz

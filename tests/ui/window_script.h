@@ -1,0 +1,150 @@
+#pragma once
+
+// Drives the program's windows as a person does, one step at a time, and checks what they
+// show. A step is a verb and its argument; quotes around a text keep its blanks visible.
+// A step on a window that is not open does nothing.
+//   year 81 / sex Male     select all in the year box or the sex box and type this instead
+//   paste 1979             paste into the control that has the focus
+//   key Alt+C              a key to the focused control of the active window
+//   click Command1         a click on a control of the main window (Label40 is the web link)
+//   okay Dialog1           a click on O&kay of a dialog; close Dialog: its close button
+//   activate Form1         give a window the activation; leave: switch to another program and back
+//   expect Label18 " 1"    or Text1, Combo1, focus <control>, active <window>, open <dialog>
+//                          ["message"], closed <window>, opened <end of the address>, centred,
+//                          reading "<Label18>|...|<Label32>|<Label34>|<Label36>|<Label38>|<Label39>"
+#include "form1.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <qpa/qwindowsysteminterface.h>
+
+inline QWidget* OpenWindow(const QString& name)
+{
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == name && window->isVisible())
+            return window;
+    }
+    return nullptr;
+}
+
+class WindowScript : public QObject {
+    Q_OBJECT
+
+public:
+    WindowScript()
+    {
+        for (const char* scheme : {"file", "https"})
+            QDesktopServices::setUrlHandler(scheme, this, "record");
+        form.show();
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+    }
+
+    void run(const QStringList& steps)
+    {
+        for (qsizetype i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i) {
+            step(steps[i]);
+            if (QTest::currentTestFailed())
+                qWarning("at step %lld: %s", i + 1, qPrintable(steps[i]));
+        }
+    }
+
+    void step(const QString& step)
+    {
+        const QString verb = step.section(' ', 0, 0), arg = Unquoted(step.section(' ', 1));
+        QWidget* const window = OpenWindow(arg);
+        QWidget* const focus = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+        if (verb == "year" || verb == "sex") {
+            QLineEdit* box =
+                verb == "sex" ? form.findChild<QComboBox*>()->lineEdit() : form.findChild<QLineEdit*>("Text1");
+            click(box);
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Backspace);
+            for (qsizetype i = 0; i < arg.size(); i += arg.at(i).isHighSurrogate() ? 2 : 1) // as a keyboard types
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, arg.mid(i, arg.at(i).isHighSurrogate() ? 2 : 1),
+                                    {});
+        } else if (verb == "paste" || verb == "key") {
+            if (verb == "paste")
+                QApplication::clipboard()->setText(arg);
+            const QKeyCombination key =
+                verb == "key" ? QKeySequence::fromString(arg)[0] : Qt::ControlModifier | Qt::Key_V;
+            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+        } else if (verb == "click" || (verb == "okay" && window)) {
+            click(verb == "click" ? form.findChild<QWidget*>(arg) : window->findChild<QPushButton*>("Command1"));
+        } else if (window && (verb == "close" || verb == "activate")) {
+            verb == "close" ? (void)window->close() : window->activateWindow();
+        } else if (verb == "leave") { // what the window system reports when another program takes over
+            QWindowSystemInterface::handleWindowActivated(nullptr);
+            QWindowSystemInterface::handleWindowActivated(form.windowHandle());
+            QWindowSystemInterface::flushWindowSystemEvents();
+        } else if (verb == "expect") {
+            expect(arg.section(' ', 0, 0), arg.section(' ', 1));
+        }
+        QCoreApplication::processEvents(); // what the event loop does between two inputs
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // What the main window shows: a label's or an input's text, the reading, or the name of
+    // the focused control or of the active window (the sex box stands for its line edit).
+    QString shown(const QString& what) const
+    {
+        QStringList reading;
+        for (const int number : {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 34, 36, 38, 39})
+            reading << form.findChild<QLabel*>(QStringLiteral("Label%1").arg(number))->text();
+        const QWidget* w = what == "active" ? QApplication::activeWindow() : QApplication::focusWidget();
+        w = w && w->objectName().isEmpty() ? w->parentWidget() : w;
+        if (what == "focus" || what == "active")
+            return w ? w->objectName() : QString();
+        if (what == "Text1" || what == "Combo1")
+            return what == "Text1" ? form.findChild<QLineEdit*>(what)->text()
+                                   : form.findChild<QComboBox*>()->currentText();
+        return what == "reading" ? reading.join('|') : form.findChild<QLabel*>(what)->text();
+    }
+
+    Form1 form;
+    QList<QUrl> opened;
+
+private slots:
+    void record(const QUrl& url) { opened << url; }
+
+private:
+    static QString Unquoted(const QString& text)
+    {
+        return text.size() > 1 && text.startsWith('"') && text.endsWith('"') ? text.mid(1, text.size() - 2) : text;
+    }
+
+    // A click makes its window the active one first, as the window system does.
+    static void click(QWidget* widget)
+    {
+        widget->window()->activateWindow();
+        QCoreApplication::processEvents();
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    void expect(const QString& what, const QString& text)
+    {
+        const QString name = text.section(' ', 0, 0);
+        if (what == "open") {
+            QTRY_VERIFY2(OpenWindow(name), qPrintable(text));
+            QCOMPARE(std::ranges::count(QApplication::topLevelWidgets(), name, &QObject::objectName), 1);
+            if (text.contains(' '))
+                QCOMPARE(OpenWindow(name)->findChild<QLabel*>("Label1")->text(), Unquoted(text.section(' ', 1)));
+        } else if (what == "closed") {
+            QTRY_VERIFY2(!OpenWindow(name), qPrintable(text));
+        } else if (what == "opened") {
+            QTRY_VERIFY(!opened.isEmpty());
+            QVERIFY2(opened.first().toString().endsWith(text), qPrintable(opened.takeFirst().toString()));
+        } else if (what == "centred") { // give or take the frame the window system adds
+            QVERIFY((form.geometry().center() - form.screen()->availableGeometry().center()).manhattanLength() <= 8);
+        } else {
+            QTRY_COMPARE(shown(what), Unquoted(text));
+        }
+    }
+};
