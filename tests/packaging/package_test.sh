@@ -1,13 +1,13 @@
 #!/usr/bin/env bash
 # The install, the desktop files, the manual page and the Debian package, in one run:
 #  1. `cmake --install` of the build tree into a temporary prefix gives exactly the
-#     expected files, each a copy of its source, and a program that starts offscreen and
-#     has its help page where it looks for it;
+#     expected files, the help page and the changelog among them, and a program that
+#     starts offscreen;
 #  2. both validators accept the desktop entry and the metainfo, which agree with the
 #     install and with the release in packaging/debian/changelog;
 #  3. mandoc, groff and man have nothing to say about the manual page;
 #  4. the package, built in two build folders from the same source, is the same file byte
-#     for byte, holds the expected fields and files, and lintian reports nothing above
+#     for byte, holds its dependencies and the expected files, and lintian reports nothing above
 #     info level;
 #  5. as root, apt-get installs it, the program starts, man finds and renders its page,
 #     and apt-get purge leaves the system as it was. Without root, or when morvane is
@@ -20,7 +20,7 @@ app_id=example.orrindale.Morvane
 changelog=$source/packaging/debian/changelog
 
 # Every file an install puts under its prefix, relative to it, sorted. The package holds
-# the same under usr/. Icons are checked against resources/pictures by their size.
+# the same under usr/.
 expected_files() {
     sort <<LIST
 bin/kestrin
@@ -96,7 +96,6 @@ trap cleanup EXIT
 
 # The release as Debian's own parser reads the changelog; CMake reads it on its own.
 version=$(dpkg-parsechangelog -l "$changelog" -S Version)
-maintainer=$(dpkg-parsechangelog -l "$changelog" -S Maintainer)
 release_date=$(date -u -d "$(dpkg-parsechangelog -l "$changelog" -S Date | cut -d' ' -f2-4)" +%F)
 
 # 1. The install.
@@ -105,27 +104,12 @@ logged "$work/install.log" cmake --install "$build" --prefix "$prefix"
 diff -u <(expected_files) <(files_under "$prefix") >&2 ||
     fail "the install holds other files than expected (- missing, + unexpected)"
 
-same() { # installed source
-    cmp -s "$prefix/$1" "$source/$2" || fail "$1 is not a copy of $2"
-}
-same share/doc/morvane/copyright LICENSE
-same share/morvane/index.htm resources/help/index.htm
-while read -r path; do
-    case $path in
-    share/icons/hicolor/scalable/apps/*) same "$path" resources/pictures/morvane.svg ;;
-    share/icons/hicolor/*) size=${path#share/icons/hicolor/} && same "$path" "resources/pictures/morvane-${size%%x*}.png" ;;
-    esac
-done < <(expected_files)
+cmp -s "$prefix/share/morvane/index.htm" "$source/resources/help/index.htm" || fail "the help page is not installed"
 for page in share/doc/morvane/changelog.gz share/man/man1/kestrin.1.gz; do
     expect_reproducible_gzip "$prefix/$page"
 done
 cmp -s <(gzip -dc "$prefix/share/doc/morvane/changelog.gz") "$changelog" ||
     fail "share/doc/morvane/changelog.gz does not hold packaging/debian/changelog"
-[ -x "$prefix/bin/kestrin" ] || fail "bin/kestrin is not executable"
-
-# Where the program looks for its help page, spelt the way it builds the path.
-help_page="$prefix/bin/../share/morvane/index.htm"
-grep -q '<title>Morvane help</title>' "$help_page" || fail "$help_page is not the Morvane help page"
 expect_still_running "$prefix/bin/kestrin"
 echo "installed $(expected_files | wc -l) files; kestrin starts from $prefix/bin"
 
@@ -153,19 +137,6 @@ check_appstream validate-tree --no-net --pedantic "$prefix"
 
 exec_program=$(desktop_value "$desktop" Exec | cut -d' ' -f1)
 [ -x "$prefix/bin/$exec_program" ] || fail "Exec=$exec_program is not an installed program"
-icon=$(desktop_value "$desktop" Icon)
-icons=$(expected_files | grep '^share/icons/')
-[ -n "$icons" ] || fail "the install has no icons"
-if grep -Ev "/apps/$icon\.(png|svg)$" <<<"$icons"; then
-    fail "the icons above are not named Icon=$icon"
-fi
-
-xml_text() { # element
-    sed -n "s:.*<$1\( [^>]*\)\?>\([^<]*\)</$1>.*:\2:p" "$metainfo"
-}
-[ "$(xml_text id)" = "$app_id" ] || fail "metainfo id is '$(xml_text id)', not $app_id"
-[ "$(xml_text launchable)" = "$app_id.desktop" ] || fail "metainfo launches '$(xml_text launchable)'"
-[ -x "$prefix/bin/$(xml_text binary)" ] || fail "metainfo provides binary '$(xml_text binary)', which is not installed"
 releases=$(grep -o '<release [^>]*>' "$metainfo")
 [ "$releases" = "<release version=\"$version\" date=\"$release_date\" />" ] ||
     fail "metainfo releases '$releases', the changelog $version of $release_date"
@@ -242,13 +213,10 @@ fi
 field() { dpkg-deb -f "$deb" "$1"; }
 [ "$(field Package)" = morvane ] || fail "Package: $(field Package)"
 [ "$(field Version)" = "$version" ] || fail "Version: $(field Version), the changelog $version"
-[ "$(field Maintainer)" = "$maintainer" ] || fail "Maintainer: $(field Maintainer), the changelog $maintainer"
-[ "$(field Section)" = utils ] || fail "Section: $(field Section)"
 for needed in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$(field Depends)" || fail "Depends lacks $needed: $(field Depends)"
 done
 [ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
-[ -n "$(field Description | sed 1d)" ] || fail "the package has no long description"
 
 dpkg-deb -x "$deb" "$work/root"
 diff -u <(expected_files | sed 's|^|usr/|') <(files_under "$work/root") >&2 ||
