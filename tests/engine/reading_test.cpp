@@ -54,8 +54,8 @@ private slots:
             for (const QString& text : {QString::asprintf("%02d", year), QString::number(year)}) {
                 for (const bool male : {true, false}) {
                     const std::string yearText = text.toStdString();
-                    const auto result = Calculate({yearText, male ? "Male" : "Female"}, "");
-                    const auto& reading = std::get<KuaReading>(result);
+                    const KuaReading reading =
+                        std::get<KuaReading>(Calculate({yearText, male ? "Male" : "Female"}, ""));
                     QCOMPARE(reading.kuaNumber, " " + std::to_string(KuaByDigitSum(year, male)));
                     for (const std::optional<std::string_view>& entry : reading.entries) // one blank, then the text
                         QVERIFY2(entry && entry->size() > 1 && entry->at(0) == ' ' && entry->at(1) != ' ',
@@ -75,7 +75,6 @@ private slots:
         row("81 male", {"81", "Male", "", ".", " 1| KAN| Lakes, aquarium, ponds| Rooster/Cock"});
         row("8 female", {"8", "Female", "", ".", " 4| SUN| Greens, plants, trees| Monkey"});
         row("blanks around 8", {" 8 ", "Female", "", ".", " 4| SUN| Greens, plants, trees| Monkey"});
-        row("plus sign", {"+8", "Female", "", ".", " 4| SUN| Greens, plants, trees| Monkey"});
         row("own element over a stale one",
             {"81", "Male", " Fire", ".", " 1| KAN| Lakes, aquarium, ponds| Rooster/Cock"});
         row("-5 male is 6, no animal", {"-5", "Male", "", ".", " 6| CHIEN| Metal chimes, metallic |-"});
@@ -90,7 +89,6 @@ private slots:
             {"0." + QString(400, '0') + "1", "Male", "", ".", " 1| KAN| Lakes, aquarium, ponds| Rat"});
         row("typed sex follows the element shown",
             {"81", "male", " Metal", ".", " |-| Metal chimes, metallic | Rooster/Cock"});
-        row("typed sex, no element shown", {"81", "Male ", "", ".", " |-|-| Rooster/Cock"});
         row("element caption is exact", {"81", "", "Fire", ".", " |-|-| Rooster/Cock"});
         row("empty year", {"", "Male", "", ".", "A year"});
         row("empty year before no sex", {"", "Select", "", ".", "A year"});

@@ -11,6 +11,7 @@
 //   activate Form1         give a window the activation; leave: switch to another program and back
 //   expect Label18 " 1"    or Text1, Combo1, focus <control>, active <window>, open <dialog>
 //                          ["message"], closed <window>, opened <end of the address>, centred,
+//                          tooltip <control> "text",
 //                          reading "<Label18>|...|<Label32>|<Label34>|<Label36>|<Label38>|<Label39>"
 #include "form1.h"
 
@@ -27,11 +28,9 @@
 
 inline QWidget* OpenWindow(const QString& name)
 {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == name && window->isVisible())
-            return window;
-    }
-    return nullptr;
+    const QWidgetList all = QApplication::topLevelWidgets();
+    const auto open = std::ranges::find_if(all, [&](QWidget* w) { return w->objectName() == name && w->isVisible(); });
+    return open == all.end() ? nullptr : *open;
 }
 
 class WindowScript : public QObject {
@@ -49,11 +48,8 @@ public:
 
     void run(const QStringList& steps)
     {
-        for (qsizetype i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i) {
+        for (qsizetype i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i)
             step(steps[i]);
-            if (QTest::currentTestFailed())
-                qWarning("at step %lld: %s", i + 1, qPrintable(steps[i]));
-        }
     }
 
     void step(const QString& step)
@@ -98,14 +94,13 @@ public:
         QStringList reading;
         for (const int number : {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 34, 36, 38, 39})
             reading << form.findChild<QLabel*>(QStringLiteral("Label%1").arg(number))->text();
-        const QWidget* w = what == "active" ? QApplication::activeWindow() : QApplication::focusWidget();
+        const QWidget* w = what == "active" ? QApplication::activeWindow()
+            : what == "focus"               ? QApplication::focusWidget()
+                                            : form.findChild<QWidget*>(what);
         w = w && w->objectName().isEmpty() ? w->parentWidget() : w;
-        if (what == "focus" || what == "active")
-            return w ? w->objectName() : QString();
-        if (what == "Text1" || what == "Combo1")
-            return what == "Text1" ? form.findChild<QLineEdit*>(what)->text()
-                                   : form.findChild<QComboBox*>()->currentText();
-        return what == "reading" ? reading.join('|') : form.findChild<QLabel*>(what)->text();
+        if (what == "reading" || what == "focus" || what == "active")
+            return what == "reading" ? reading.join('|') : w ? w->objectName() : QString();
+        return w->property(what == "Combo1" ? "currentText" : "text").toString();
     }
 
     Form1 form;
@@ -141,6 +136,8 @@ private:
         } else if (what == "opened") {
             QTRY_VERIFY(!opened.isEmpty());
             QVERIFY2(opened.first().toString().endsWith(text), qPrintable(opened.takeFirst().toString()));
+        } else if (what == "tooltip") {
+            QCOMPARE(form.findChild<QWidget*>(name)->toolTip(), Unquoted(text.section(' ', 1)));
         } else if (what == "centred") { // give or take the frame the window system adds
             QVERIFY((form.geometry().center() - form.screen()->availableGeometry().center()).manhattanLength() <= 8);
         } else {
