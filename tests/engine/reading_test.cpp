@@ -18,8 +18,8 @@ QString Q(std::optional<std::string_view> text)
 // from the engine's arithmetic.
 int KuaByDigitSum(int year, bool male)
 {
-    constexpr int kMale[] = {9, 8, 7, 6, 2, 4, 3, 2, 1}, kFemale[] = {6, 7, 8, 9, 1, 2, 3, 4, 8};
-    return year == 0 ? (male ? 1 : 2) : (male ? kMale : kFemale)[(year - 1) % 9];
+    constexpr int kByDigitSum[2][9] = {{6, 7, 8, 9, 1, 2, 3, 4, 8}, {9, 8, 7, 6, 2, 4, 3, 2, 1}}; // female, male
+    return year == 0 ? (male ? 1 : 2) : kByDigitSum[male][(year - 1) % 9];
 }
 
 // One press of Calculate in one line: the failure's message (A, B or C), the box it puts
