@@ -11,7 +11,6 @@
 //   activate Form1         give a window the activation; leave: switch to another program and back
 //   expect Label18 " 1"    or Text1, Combo1, focus <control>, active <window>, open <dialog>
 //                          ["message"], closed <window>, opened <end of the address>, centred,
-//                          tooltip <control> "text",
 //                          reading "<Label18>|...|<Label32>|<Label34>|<Label36>|<Label38>|<Label39>"
 #include "form1.h"
 
@@ -136,8 +135,6 @@ private:
         } else if (what == "opened") {
             QTRY_VERIFY(!opened.isEmpty());
             QVERIFY2(opened.first().toString().endsWith(text), qPrintable(opened.takeFirst().toString()));
-        } else if (what == "tooltip") {
-            QCOMPARE(form.findChild<QWidget*>(name)->toolTip(), Unquoted(text.section(' ', 1)));
         } else if (what == "centred") { // give or take the frame the window system adds
             QVERIFY((form.geometry().center() - form.screen()->availableGeometry().center()).manhattanLength() <= 8);
         } else {

@@ -2,6 +2,7 @@
 // script of steps (window_script.h says what each step does); what they draw, measured on
 // their pixels; and a seeded random run of 20 000 steps, checking after each one what must
 // always hold (MORVANE_STRESS_SEED replays a run; the seed is printed).
+#include "picture.h"
 #include "reading.h"
 #include "window_script.h"
 
@@ -90,9 +91,6 @@ the year box holds two characters of any kind: year 197; expect Text1 19; year; 
 
 the sex box keeps what is typed, or picks from its list: sex male; key Return; expect Combo1 male; key Down;
   expect Combo1 Male; key Down; expect Combo1 Female
-
-tooltips: expect tooltip Text1 "For example, enter 79 if birth year is 1979, enter 01 if it is 2001.";
-  expect tooltip Command3 "About this software and Orrindale"; expect tooltip Command5 "Resets all fields"
 
 help and the web link: key Alt+H; expect opened /share/morvane/index.htm; click Label40;
   expect opened https://www.orrindale.example
@@ -254,6 +252,9 @@ private slots:
             }
             qInfo("%s contrast: %s", name, qPrintable(figures.join(", ")));
         }
+        for (const qreal ratio : {1.0, 2.0}) // at 200 % the hand has twice the pixels and keeps its size
+            QCOMPARE(std::pair(HandCursor(ratio).pixmap().size(), HandCursor(ratio).pixmap().devicePixelRatio()),
+                     std::pair(QSize(32, 32) * ratio, ratio));
         QFile maps("/proc/self/maps"); // start-up read the pictures without loading the image plugins
         QVERIFY(maps.open(QIODevice::ReadOnly) && !maps.readAll().contains("/imageformats/"));
     }
