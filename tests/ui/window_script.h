@@ -9,8 +9,10 @@
 //   click Command1         a click on a control of the main window (Label40 is the web link)
 //   okay Dialog1           a click on O&kay of a dialog; close Dialog: its close button
 //   activate Form1         give a window the activation; leave: switch to another program and back
+//   move                   drag the main window into the screen's top-left corner
 //   expect Label18 " 1"    or Text1, Combo1, focus <control>, active <window>, open <dialog>
-//                          ["message"], closed <window>, opened <end of the address>, centred,
+//                          ["message"], closed <window>, opened <end of the address>,
+//                          centred (the main window on the screen), centred <dialog> (on the main window),
 //                          reading "<Label18>|...|<Label32>|<Label34>|<Label36>|<Label38>|<Label39>"
 #include "form1.h"
 
@@ -75,6 +77,8 @@ public:
             click(verb == "click" ? form.findChild<QWidget*>(arg) : window->findChild<QPushButton*>("Command1"));
         } else if (window && (verb == "close" || verb == "activate")) {
             verb == "close" ? (void)window->close() : window->activateWindow();
+        } else if (verb == "move") {
+            form.move(form.screen()->availableGeometry().topLeft());
         } else if (verb == "leave") { // what the window system reports when another program takes over
             QWindowSystemInterface::handleWindowActivated(nullptr);
             QWindowSystemInterface::handleWindowActivated(form.windowHandle());
@@ -136,7 +140,9 @@ private:
             QTRY_VERIFY(!opened.isEmpty());
             QVERIFY2(opened.first().toString().endsWith(text), qPrintable(opened.takeFirst().toString()));
         } else if (what == "centred") { // give or take the frame the window system adds
-            QVERIFY((form.geometry().center() - form.screen()->availableGeometry().center()).manhattanLength() <= 8);
+            const QWidget* window = name.isEmpty() ? &form : OpenWindow(name);
+            const QRect area = name.isEmpty() ? form.screen()->availableGeometry() : form.geometry();
+            QVERIFY2(window && (window->geometry().center() - area.center()).manhattanLength() <= 8, qPrintable(text));
         } else {
             QTRY_COMPARE(shown(what), Unquoted(text));
         }
