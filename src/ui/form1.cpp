@@ -1,5 +1,7 @@
 #include "form1.h"
 
+#include "accessible_factory.h"
+#include "announcement.h"
 #include "classic_font.h"
 #include "dialog.h"
 #include "dialog1.h"
@@ -9,6 +11,7 @@
 #include "maker.h"
 #include "picture.h"
 #include "reading.h"
+#include "spoken_reading.h"
 #include "twips.h"
 #include "window_palette.h"
 
@@ -85,6 +88,7 @@ Form1::Form1(QWidget* parent)
               Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
 {
+    InstallAccessibleInterfaces();
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral(" Morvane 1.5"));
     setFixedSize(TwipsRect(0, 0, 7170, 6660).size());
@@ -96,6 +100,7 @@ Form1::Form1(QWidget* parent)
     createButtons();
     createLabels();
     describeForScreenReaders();
+    m_announcement = new Announcement(this);
     chainTabOrder();
     Text1->setFocus();
 
@@ -163,13 +168,12 @@ void Form1::createLabels()
     // layout expects it; the labels inside keep the application's style.
     QStyle* etched = QStyleFactory::create(QStringLiteral("Windows"));
     etched->setParent(this);
-    // Indexed by LabelContainer.
-    const std::array<QWidget*, 4> containers{
-        this,
-        AddFrame(this, "Frame2", QStringLiteral("Good Directions"), TwipsRect(4080, 1800, 3015, 1815), etched),
-        AddFrame(this, "Frame1", QStringLiteral("Bad Directions"), TwipsRect(4080, 3600, 3015, 1815), etched),
-        AddFrame(this, "Frame3", QStringLiteral("Tips"), TwipsRect(120, 5400, 6975, 975), etched),
-    };
+    std::array<QWidget*, 4> containers{this}; // indexed by LabelContainer
+    for (const FrameLayout& frame : kFrameLayouts) {
+        containers[static_cast<std::size_t>(frame.container)] =
+            AddFrame(this, frame.name, QString::fromUtf8(frame.caption),
+                     TwipsRect(frame.left, frame.top, frame.width, frame.height), etched);
+    }
 
     for (const LabelLayout& layout : kLabelLayouts) {
         m_labels[static_cast<std::size_t>(layout.number)] = AddFixedLabel(
@@ -260,6 +264,8 @@ void Form1::calculate()
         if (const std::optional<std::string_view> text = reading.entries[entry])
             label(kReadingLabels[entry])->setText(FromEngine(*text));
     }
+    m_announcement->announce(
+        QString::fromStdString(SpokenReading([this](int number) { return label(number)->text().toStdString(); })));
 }
 
 void Form1::reset()

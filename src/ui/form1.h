@@ -5,6 +5,7 @@
 
 #include <array>
 
+class Announcement;
 class Dialog;
 class Dialog1;
 class QComboBox;
@@ -56,6 +57,7 @@ private:
     QPushButton* Command4 = nullptr;
     QPushButton* Command5 = nullptr;
     std::array<QLabel*, 41> m_labels{}; // by number; 0 is unused
+    Announcement* m_announcement = nullptr; // tells screen readers the reading
 
     // The dialogs are windows of their own, without an owner, that delete themselves when
     // closed; the pointers clear then, so the next use creates a fresh one.

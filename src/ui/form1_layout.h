@@ -18,7 +18,24 @@ struct LabelLayout {
     LabelContainer container = LabelContainer::Window;
 };
 
+// The three frames, in the order a person reads them, and where each stands in the window.
+struct FrameLayout {
+    LabelContainer container;
+    const char* name;
+    const char* caption;
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
 // clang-format off
+inline constexpr std::array<FrameLayout, 3> kFrameLayouts{{
+    {LabelContainer::GoodDirections, "Frame2", "Good Directions", 4080, 1800, 3015, 1815},
+    {LabelContainer::BadDirections,  "Frame1", "Bad Directions",  4080, 3600, 3015, 1815},
+    {LabelContainer::Tips,           "Frame3", "Tips",             120, 5400, 6975,  975},
+}};
+
 inline constexpr std::array<LabelLayout, 40> kLabelLayouts{{
     // Inputs
     { 1, "Enter last two digits of your birth year :", 120,  840, 3375, 255},

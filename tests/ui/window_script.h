@@ -13,9 +13,12 @@
 //   expect Label18 " 1"    or Text1, Combo1, focus <control>, active <window>, open <dialog>
 //                          ["message"], closed <window>, opened <end of the address>,
 //                          centred (the main window on the screen), centred <dialog> (on the main window),
-//                          reading "<Label18>|...|<Label32>|<Label34>|<Label36>|<Label38>|<Label39>"
+//                          reading "<Label18>|...|<Label32>|<Label34>|<Label36>|<Label38>|<Label39>",
+//                          spoken "<text>": what screen readers were told since the last such check
+//                          (spoken "": nothing)
 #include "form1.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
@@ -25,6 +28,9 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
+#include <private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 #include <qpa/qwindowsysteminterface.h>
 
 inline QWidget* OpenWindow(const QString& name)
@@ -34,12 +40,31 @@ inline QWidget* OpenWindow(const QString& name)
     return open == all.end() ? nullptr : *open;
 }
 
+// What screen readers were told without a focus move, oldest first: each notification as
+// it is shown.
+inline QStringList& Announcements()
+{
+    static QStringList told;
+    return told;
+}
+
+inline void RecordAnnouncement(QAccessibleEvent* event)
+{
+    QAccessibleInterface* told = event->accessibleInterface();
+    if (event->type() == QAccessible::ObjectShow && told && told->role() == QAccessible::Notification)
+        Announcements() << told->text(QAccessible::Name);
+}
+
 class WindowScript : public QObject {
     Q_OBJECT
 
 public:
     WindowScript()
     {
+        // As when a screen reader runs; the offscreen platform has no bridge to one.
+        QAccessible::installUpdateHandler(RecordAnnouncement);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        Announcements().clear();
         for (const char* scheme : {"file", "https"})
             QDesktopServices::setUrlHandler(scheme, this, "record");
         form.show();
@@ -139,6 +164,8 @@ private:
         } else if (what == "opened") {
             QTRY_VERIFY(!opened.isEmpty());
             QVERIFY2(opened.first().toString().endsWith(text), qPrintable(opened.takeFirst().toString()));
+        } else if (what == "spoken") {
+            QCOMPARE(std::exchange(Announcements(), {}).join('\n'), Unquoted(text));
         } else if (what == "centred") { // give or take the frame the window system adds
             const QWidget* window = name.isEmpty() ? &form : OpenWindow(name);
             const QRect area = name.isEmpty() ? form.screen()->availableGeometry() : form.geometry();
