@@ -21,6 +21,9 @@ Dialog::Dialog()
     QPalette navy = title->palette();
     navy.setColor(QPalette::WindowText, QColor(0, 0, 128));
     title->setPalette(navy);
+    // Orca counts only texts of three words or more among a dialog's texts, so the title
+    // is heard with the dialog's name: " About Morvane".
+    setAccessibleName(windowTitle() + QLatin1Char(' ') + title->text());
 
     QLabel* notice = AddFixedLabel(this, QStringLiteral("Label2"),
                                    QStringLiteral("Copyright \u00a9 2026 %1").arg(QLatin1StringView(kMakerName)),
