@@ -11,9 +11,9 @@ QPixmap Picture(const char* name)
 
 // The large drawing is read only for a scaled screen: elsewhere it would cost start-up
 // time and never be drawn.
-QIcon ScalablePicture(const char* name, qreal devicePixelRatio)
+QIcon ScalablePicture(std::string_view name, qreal devicePixelRatio)
 {
-    const QByteArray base(name);
+    const QByteArray base(name.data(), static_cast<qsizetype>(name.size()));
     QIcon icon(Picture(base + ".png"));
     if (devicePixelRatio > 1)
         icon.addPixmap(Picture(base + "@2x.png"));

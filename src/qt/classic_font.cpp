@@ -3,15 +3,17 @@
 #include <QFontDatabase>
 #include <QStringList>
 
-QFont ClassicFont(int pixelSize)
+QFont ClassicFont(const morvane::forms::Font& font)
 {
     // Only an installed family is named: a missing one makes Qt search every font for a
     // fallback, once for each size and style, before it takes the next family named.
     static const QString family = QFontDatabase::families().contains(QStringLiteral("MS Sans Serif"))
         ? QStringLiteral("MS Sans Serif")
         : QStringLiteral("Liberation Sans");
-    QFont font(family);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPixelSize(pixelSize);
-    return font;
+    QFont classic(family);
+    classic.setStyleHint(QFont::SansSerif);
+    classic.setPixelSize(morvane::forms::PointsToPixels(font.points));
+    classic.setBold(font.bold);
+    classic.setItalic(font.italic);
+    return classic;
 }

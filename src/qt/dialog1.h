@@ -2,8 +2,6 @@
 
 #include "fixed_dialog.h"
 
-class QLabel;
-
 // The message window " Oops . . ." that tells the user an input is wrong. O&kay closes it
 // and does nothing else.
 class Dialog1 : public FixedDialog {
@@ -13,7 +11,4 @@ public:
     Dialog1();
 
     void setMessage(const QString& message);
-
-private:
-    QLabel* Label1 = nullptr;
 };

@@ -1,8 +1,0 @@
-#pragma once
-
-#include <QFont>
-
-// The window's typeface, "MS Sans Serif" where it is installed and otherwise Liberation
-// Sans, which has the same metrics. Sizes are in pixels so that text keeps fitting the
-// fixed layout whatever the screen's logical dpi (9.75 points at 96 dpi are 13 pixels).
-QFont ClassicFont(int pixelSize = 13);
