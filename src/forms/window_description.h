@@ -33,7 +33,9 @@ struct Rgb {
 inline constexpr Rgb kWhite{255, 255, 255};
 inline constexpr Rgb kBlack{0, 0, 0};
 
-// Every window's typeface is "MS Sans Serif", or the platform's stand-in for it.
+// Every window's typeface, or the platform's stand-in for it where it is not installed.
+inline constexpr std::string_view kTypeface = "MS Sans Serif";
+
 struct Font {
     double points = 9.75;
     bool bold = false;

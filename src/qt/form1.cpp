@@ -151,10 +151,11 @@ void Form1::showAbout()
 
 void Form1::openHelp()
 {
-    const QDir programDirectory(QCoreApplication::applicationDirPath());
-    const std::filesystem::path page = HelpPage(QDir::current().filesystemAbsolutePath(),
-                                                programDirectory.filesystemAbsolutePath() / "../share/morvane/index.htm");
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(page).filePath()));
+    const QString name = FromUtf8(kHelpPageName);
+    const QString installed = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../share/morvane/" + name);
+    const QString page = HelpPage(QDir::current().absoluteFilePath(name), installed,
+                                  [](const QString& path) { return QFileInfo(path).isFile(); });
+    QDesktopServices::openUrl(QUrl::fromLocalFile(page));
 }
 
 void Form1::openWebSite()

@@ -1,22 +1,9 @@
 #pragma once
 
-// Drives the program's windows as a person does, one step at a time, and checks what they
-// show. A step is a verb and its argument; quotes around a text keep its blanks visible.
-// A step on a window that is not open does nothing.
-//   year 81 / sex Male     select all in the year box or the sex box and type this instead
-//   paste 1979             paste into the control that has the focus
-//   key Alt+C              a key to the focused control of the active window
-//   click Command1         a click on a control of the main window (Label40 is the web link)
-//   okay Dialog1           a click on O&kay of a dialog; close Dialog: its close button
-//   activate Form1         give a window the activation; leave: switch to another program and back
-//   move                   drag the main window into the screen's top-left corner
-//   expect Label18 " 1"    or Text1, Combo1, focus <control>, active <window>, open <dialog>
-//                          ["message"], closed <window>, opened <end of the address>,
-//                          centred (the main window on the screen), centred <dialog> (on the main window),
-//                          reading "<Label18>|...|<Label32>|<Label34>|<Label36>|<Label38>|<Label39>",
-//                          spoken "<text>": what screen readers were told since the last such check
-//                          (spoken "": nothing)
+// Drives the Qt windows as a person does, one step of the shared window scripts at a time,
+// and checks what they show (tests/scripts/window_scripts.h says what each step does).
 #include "form1.h"
+#include "window_scripts.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -32,6 +19,14 @@
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
 #include <qpa/qwindowsysteminterface.h>
+
+inline QStringList Steps(const Script& script)
+{
+    QStringList steps;
+    for (const std::string& step : script.steps)
+        steps << QString::fromStdString(step);
+    return steps;
+}
 
 inline QWidget* OpenWindow(const QString& name)
 {
@@ -80,7 +75,8 @@ public:
 
     void step(const QString& step)
     {
-        const QString verb = step.section(' ', 0, 0), arg = Unquoted(step.section(' ', 1));
+        const Step parsed = ParseStep(step.toStdString());
+        const QString verb = QString::fromStdString(parsed.verb), arg = QString::fromStdString(parsed.argument);
         QWidget* const window = OpenWindow(arg);
         QWidget* const focus = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
         if (verb == "year" || verb == "sex") {
@@ -120,8 +116,8 @@ public:
     QString shown(const QString& what) const
     {
         QStringList reading;
-        for (const int number : {18, 19, 20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 34, 36, 38, 39})
-            reading << form.findChild<QLabel*>(QStringLiteral("Label%1").arg(number))->text();
+        for (const std::string_view label : kReadingOrder)
+            reading << form.findChild<QLabel*>(QString::fromUtf8(label.data(), std::ssize(label)))->text();
         const QWidget* w = what == "active" ? QApplication::activeWindow()
             : what == "focus"               ? QApplication::focusWidget()
                                             : form.findChild<QWidget*>(what);

@@ -1,5 +1,6 @@
 // The windows as a person meets them, under a dark desktop theme: what they answer to each
-// script of steps (window_script.h says what each step does); what they draw, measured on
+// script of steps (tests/scripts/window_scripts.h holds them and says what each step does);
+// what they draw, measured on
 // their pixels; and a seeded random run of 20 000 steps, checking after each one what must
 // always hold (MORVANE_STRESS_SEED replays a run; the seed is printed).
 #include "picture.h"
@@ -16,94 +17,6 @@
 #include <cmath>
 
 namespace {
-
-// One script a paragraph: its name, a colon, then its steps; a line that goes on indents.
-// First the texts that the scripts name in braces, each after "= " with its leading blank:
-// the three messages, the default tip, the empty reading, the reading of 81 Male without
-// its tip, and that tip.
-const char* const kScripts = R"(
-{A} = "Please enter last two digits of your birth year. For example, enter 81 if birth year is 1981, enter 00 if 2000."
-
-{B} = "Please enter digits only, ranging from 00 to 99. No alphbatic characters."
-
-{C} = "Please select your sex either male or female."
-
-{tip} =  Never put water, plants or things representing them in your bed-room.
-
-{none} = ||||||||||||||||||{tip}
-
-{81} =  1| KAN| Water| South-East| Winter| Rooster/Cock| Black, dark blue| East| South| North| South-East| South-West|
-  North-West| North-East| West| Lakes, aquarium, ponds| Water| Ox, snake or rooster|
-
-{water} =  Put paintings of water, aquarium or things representing water in the south east direction of your home or
-  office.
-
-{said81} = Kua number : 1. Group : KAN. Element : Water. Sheng Ch'i : South-East. Best season : Winter. Chinese year :
-  Rooster/Cock. Lucky color : Black, dark blue. Lucky object : Lakes, aquarium, ponds. Lucky for/in : Water.
-  Best partners : Ox, snake or rooster. Good Directions. Health : East. Romance/Love : South. Mentors/Career : North.
-  Success : South-East. Bad Directions. Total Loss : South-West. 6 Killings : North-West. 5 Ghosts North-East.
-  Unlucky : West. Tips.{water}
-
-start: expect centred; expect focus Text1; expect Combo1 Select; expect reading {none}
-
-a reading, and one over it: year 81; sex Male; click Command1; expect reading {81}{water}; expect spoken {said81};
-  year 79; key Alt+C;
-  expect Label23 " Goat"; expect Label18 " 3"
-
-a typed sex follows the element shown: year 79; sex Male; click Command1; sex male; year 81; click Command1;
-  expect Label18 " "; expect Label22 " Spring"; expect Label23 " Rooster/Cock"; click Command5; year 81; sex male;
-  click Command1; expect Label22 ""; expect Label39 "{tip}"
-
-empty year, told by the message alone: year 81; sex Male; click Command1; year; click Command1;
-  expect open Dialog1 {A}; expect spoken {said81}; expect Text1 "";
-  expect reading {81}{water}; okay Dialog1; expect focus Text1; expect reading {81}{tip}
-
-letters before no sex: year 81; sex Male; click Command1; year ab; sex Select; click Command1; expect open Dialog1 {B};
-  expect Text1 ""; expect reading {81}{water}; okay Dialog1; expect focus Text1; expect reading {81}{tip}
-
-no sex: year 81; sex Male; click Command1; year 79; sex Select; click Command1; expect open Dialog1 {C};
-  expect Text1 79; expect reading {81}{water}; okay Dialog1; expect focus Combo1; expect reading {81}{tip}
-
-the window works while the message is open, and reuses it: move; click Command1; activate Form1; year 81; sex Female;
-  click Command1; expect Label18 " 8"; expect open Dialog1 {A}; sex Select; click Command1; expect open Dialog1 {C};
-  expect active Dialog1; expect centred Dialog1
-
-the message closes by Return, Space or Alt+K, not by Esc: click Command1; key Esc; expect open Dialog1; key Return;
-  expect closed Dialog1; click Command1; key Space; expect closed Dialog1; click Command1; key Alt+K;
-  expect closed Dialog1
-
-About closes by Return, Space or Alt+K, not by Esc: click Command3; key Esc; expect open Dialog; key Return;
-  expect closed Dialog; click Command3; key Space; expect closed Dialog; click Command3; key Alt+K; expect closed Dialog
-
-one About dialog, centred on the main window; its okay returns to the year box and tip, not to a closed Form1: year 81;
-  sex Male; click Command1; move; click Command3; activate Form1; key Alt+B; expect open Dialog; expect centred Dialog;
-  expect active Dialog; okay Dialog; expect focus Text1; expect reading {81}{tip}; click Command3; close Dialog;
-  expect active Form1; click Command3; close Form1; okay Dialog; expect closed Dialog; expect closed Form1
-
-the default tip comes back from the program's own dialogs only: year 81; sex Male; click Command1; leave;
-  expect Label39 "{water}"; year ab; click Command1; expect active Dialog1; expect Label39 "{water}"; okay Dialog1;
-  expect Label39 "{tip}"
-
-reset empties the values and the inputs, silently: year 81; sex Male; click Command1; key Alt+R;
-  expect spoken {said81}; expect reading {none};
-  expect Text1 ""; expect Combo1 Select; expect focus Text1; expect Label35 "Lucky for/in :"
-
-Enter and Esc in the inputs and a click on the banner press nothing: year 81; sex Male; key Return; key Esc;
-  click Text1; key Enter; key Esc; click Command2; expect Label18 ""; expect closed Dialog1; expect closed Dialog
-
-Tab goes round, Shift+Tab back: year 81; sex Female; key Tab; expect focus Command3; key Tab; expect focus Command5;
-  key Tab; expect focus Command1; key Return; expect Label18 " 8"; key Tab; expect focus Command4; key Tab;
-  expect focus Text1; key Shift+Tab; key Shift+Tab; key Shift+Tab; key Shift+Tab; key Shift+Tab; expect focus Combo1
-
-the year box holds two characters of any kind: year 197; expect Text1 19; year; paste 1979; expect Text1 19; year ab;
-  expect Text1 ab
-
-the sex box keeps what is typed, or picks from its list: sex male; key Return; expect Combo1 male; key Down;
-  expect Combo1 Male; key Down; expect Combo1 Female
-
-help and the web link: key Alt+H; expect opened /share/morvane/index.htm; click Label40;
-  expect opened https://www.orrindale.example
-)";
 
 // The WCAG 2 contrast ratio between a picture's ground, its commonest colour, and the ink
 // that stands out most from it.
@@ -158,23 +71,6 @@ bool IsCutOff(const QLabel* label)
     return lines.width() > label->width() || lines.height() > std::max(label->height(), label->fontMetrics().height());
 }
 
-// The scripts with their placeholders filled in, each a name and its steps.
-QList<std::pair<QString, QStringList>> Scripts()
-{
-    QList<std::pair<QString, QStringList>> scripts;
-    QStringList texts; // name, text, name, text...
-    for (QString paragraph : QString(kScripts).trimmed().split("\n\n")) {
-        for (qsizetype i = 0; i < texts.size(); i += 2)
-            paragraph.replace(texts[i], texts[i + 1]);
-        paragraph.replace("\n  ", " ");
-        if (paragraph.startsWith('{'))
-            texts << paragraph.section(" = ", 0, 0) << paragraph.mid(paragraph.indexOf(" = ") + 3);
-        else
-            scripts.append({paragraph.section(": ", 0, 0), paragraph.section(": ", 1).split("; ")});
-    }
-    return scripts;
-}
-
 // A step of a person acting at random: one that a script takes, but for its checks and its
 // closing of the main window; what it types or pastes is often replaced by characters of
 // any kind.
@@ -223,8 +119,8 @@ private slots:
     void shouldAnswerWhatThePersonDoes_data()
     {
         QTest::addColumn<QStringList>("steps");
-        for (const auto& [name, steps] : Scripts())
-            QTest::newRow(qPrintable(name)) << steps;
+        for (const Script& script : WindowScripts())
+            QTest::newRow(script.name.c_str()) << Steps(script);
     }
 
     void shouldAnswerWhatThePersonDoes()
@@ -285,8 +181,8 @@ private slots:
         qInfo("seed %u (MORVANE_STRESS_SEED replays a run)", seed);
         QRandomGenerator random(seed);
         QStringList vocabulary;
-        for (const auto& [name, steps] : Scripts())
-            vocabulary << QStringList(steps).filter(QRegularExpression("^(?!expect|close Form1)"));
+        for (const Script& script : WindowScripts())
+            vocabulary << Steps(script).filter(QRegularExpression("^(?!expect|close Form1)"));
         WindowScript script;
         QStringList recent;
         for (int i = 1; i <= 20'000 && !QTest::currentTestFailed(); ++i) {
