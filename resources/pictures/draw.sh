@@ -15,6 +15,13 @@
 #   banner.png, banner@2x.png
 #       Lettered here from the Liberation fonts, at 290x31 and 580x62.
 #
+#   For the Windows program's resources, from the pictures above:
+#   morvane.ico   the icon at 16 and 32 (16-colour bitmaps), 48 and 256 (PNG,
+#                 rendered from morvane.svg like the 64 one) for Explorer;
+#   hand.cur      the cursor at 32 and 64, hot spot (0, 0);
+#   banner.bmp, banner@2x.bmp   the banners as 24-bit bitmaps.
+#   windows_icons.py packs the icon and the cursor.
+#
 # Needs ImageMagick 6 (convert), rsvg-convert (librsvg2-bin) and the
 # Liberation fonts (fonts-liberation).
 # Usage: sh draw.sh        (from any directory)
@@ -29,17 +36,24 @@ for size in 32 16; do
     convert morvane-$size.xpm -strip -define png:bit-depth=4 PNG8:morvane-$size.png
 done
 
-# Windows icon holding both sizes, for the resource script: kept colour-mapped
-# so each entry is a 4-bit bitmap with a 1-bit transparency mask.
-convert morvane-32.png morvane-16.png -type PaletteMatte morvane.ico
-
-# The large icon: rendered smooth, then every pixel made opaque or transparent
+# The large icons: rendered smooth, then every pixel made opaque or transparent
 # and the colours reduced to at most 16, without dithering.
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
-rsvg-convert -w 64 -h 64 morvane.svg -o "$tmp/icon.png"
-convert "$tmp/icon.png" -channel A -threshold 50% +channel -dither None -colors 16 \
-    -strip -define png:bit-depth=4 PNG8:morvane-64.png
+large_icon() { # size out
+    rsvg-convert -w "$1" -h "$1" morvane.svg -o "$tmp/icon.png"
+    convert "$tmp/icon.png" -channel A -threshold 50% +channel -dither None -colors 16 \
+        -strip -define png:bit-depth=4 PNG8:"$2"
+}
+large_icon 64 morvane-64.png
+large_icon 48 "$tmp/morvane-48.png"
+large_icon 256 "$tmp/morvane-256.png"
+
+# Windows icon: the small sizes kept colour-mapped, so that each is a 4-bit bitmap
+# with a 1-bit transparency mask, then the large ones for Explorer.
+convert morvane-32.png morvane-16.png -type PaletteMatte "$tmp/small.ico"
+python3 windows_icons.py ico morvane.ico "$tmp/small.ico#1" "$tmp/small.ico#0" \
+    "$tmp/morvane-48.png" "$tmp/morvane-256.png"
 
 # Cursors: black, white and transparent only, colour-mapped at 2 bits per pixel.
 # The large one is drawn with crisp edges and every pixel then forced to
@@ -48,6 +62,7 @@ convert hand.xpm -strip -define png:bit-depth=2 PNG8:hand.png
 rsvg-convert -w 64 -h 64 hand.svg -o "$tmp/hand.png"
 convert "$tmp/hand.png" -channel A -threshold 50% +channel -channel RGB -threshold 50% +channel \
     -strip -define png:bit-depth=2 PNG8:hand@2x.png
+python3 windows_icons.py cur hand.cur hand.png hand@2x.png
 
 # Banner, 290x31, 24-bit RGB: "Morvane" in three colour groups on pale yellow.
 # Each group is lettered on its own transparent strip with a common baseline,
@@ -75,3 +90,6 @@ banner() { # scale out
 }
 banner 1 banner.png
 banner 2 banner@2x.png
+for banner in banner banner@2x; do
+    convert "$banner.png" -strip -type TrueColor BMP3:"$banner.bmp"
+done
