@@ -1,0 +1,91 @@
+// The floor for kestrin's start-up: a bare Qt Widgets form with the widgets of its main
+// window, in about the same places, and nothing more: a line edit, an editable combo box
+// with two items, five push buttons (the banner's flat, without its picture), three group
+// boxes and 40 labels, 23 on the window and 8, 8 and 1 in the boxes. No fonts, palettes,
+// styles or pictures of its own. The line edit lays out its text as it is made, so this
+// form, like kestrin, loads the font database before its first frame.
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QWidget>
+
+namespace {
+
+void AddLabel(QWidget* parent, int number, QRect geometry)
+{
+    auto* label = new QLabel(QStringLiteral("Label %1").arg(number), parent);
+    label->setGeometry(geometry);
+}
+
+// Adds `rows` rows of a caption label and a value label, 24 pixels apart from `top` down.
+int AddLabelRows(QWidget* parent, int number, int rows, int top, int valueLeft)
+{
+    for (int row = 0; row < rows; ++row) {
+        AddLabel(parent, number++, QRect(8, top + row * 24, valueLeft - 16, 17));
+        AddLabel(parent, number++, QRect(valueLeft, top + row * 24, 81, 17));
+    }
+    return number;
+}
+
+QGroupBox* AddGroupBox(QWidget* parent, const QString& title, QRect geometry)
+{
+    auto* box = new QGroupBox(title, parent);
+    box->setGeometry(geometry);
+    return box;
+}
+
+void AddButton(QWidget* parent, const QString& caption, QRect geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setGeometry(geometry);
+}
+
+void AddInputs(QWidget* window)
+{
+    auto* year = new QLineEdit(window);
+    year->setGeometry(240, 56, 33, 19);
+    auto* sex = new QComboBox(window);
+    sex->setGeometry(192, 80, 81, 24);
+    sex->setEditable(true);
+    sex->addItems({QStringLiteral("Male"), QStringLiteral("Female")});
+}
+
+void AddButtons(QWidget* window)
+{
+    auto* banner = new QPushButton(window);
+    banner->setGeometry(8, 8, 465, 41);
+    banner->setFlat(true);
+    AddButton(window, QStringLiteral("&Calculate"), QRect(296, 56, 81, 25));
+    AddButton(window, QStringLiteral("A&bout"), QRect(400, 56, 73, 25));
+    AddButton(window, QStringLiteral("&Reset"), QRect(296, 88, 81, 25));
+    AddButton(window, QStringLiteral("&Help"), QRect(400, 88, 73, 25));
+}
+
+void AddLabels(QWidget* window)
+{
+    AddLabel(window, 1, QRect(8, 56, 225, 17));
+    AddLabel(window, 2, QRect(8, 80, 105, 17));
+    int number = AddLabelRows(window, 3, 10, 112, 96);
+    number = AddLabelRows(AddGroupBox(window, QStringLiteral("Good"), QRect(272, 120, 201, 121)), number, 4, 24, 112);
+    number = AddLabelRows(AddGroupBox(window, QStringLiteral("Bad"), QRect(272, 240, 201, 121)), number, 4, 24, 96);
+    AddLabel(AddGroupBox(window, QStringLiteral("Tips"), QRect(8, 360, 465, 65)), number++, QRect(8, 24, 449, 33));
+    AddLabel(window, number, QRect(232, 424, 241, 17));
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    QApplication app(argc, argv);
+    QWidget window;
+    window.setWindowTitle(QStringLiteral(" Baseline 1.5"));
+    window.setFixedSize(478, 444);
+    AddInputs(&window);
+    AddButtons(&window);
+    AddLabels(&window);
+    window.show();
+    return QApplication::exec();
+}
