@@ -1,0 +1,19 @@
+#pragma once
+
+#include "window_description.h"
+
+#include <algorithm>
+
+// Each control's window identifier: its place in its window's table, from 100, clear of
+// IDOK and IDCANCEL, which Enter and Esc send and which no control answers to. A driver
+// of the windows from outside finds a control by its name the same way.
+constexpr int kFirstControlId = 100;
+
+// The main window's live region, which tells screen readers the reading.
+constexpr int kAnnouncementId = 99;
+
+constexpr int ControlId(const morvane::forms::WindowDescription& window, std::string_view name)
+{
+    const auto found = std::ranges::find(window.controls, name, &morvane::forms::Control::name);
+    return kFirstControlId + static_cast<int>(found - window.controls.begin());
+}

@@ -1,0 +1,38 @@
+#include "fonts.h"
+
+#include "text.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+HFONT MakeFont(const morvane::forms::Font& font, UINT dpi)
+{
+    const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
+    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, ANSI_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
+                       Wide(morvane::forms::kTypeface).c_str());
+}
+
+} // namespace
+
+Fonts::Fonts(const morvane::forms::WindowDescription& window, UINT dpi)
+    : m_regular(MakeFont({}, dpi))
+{
+    for (const morvane::forms::ControlLook& look : window.looks)
+        m_looks.emplace_back(look.name, MakeFont(look.font, dpi));
+}
+
+Fonts::~Fonts()
+{
+    DeleteObject(m_regular);
+    for (const auto& [name, font] : m_looks)
+        DeleteObject(font);
+}
+
+HFONT Fonts::of(std::string_view control) const
+{
+    const auto look = std::ranges::find(m_looks, control, &std::pair<std::string_view, HFONT>::first);
+    return look == m_looks.end() ? m_regular : look->second;
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+#include "window_description.h"
+
+#include <windows.h>
+
+#include <string_view>
+#include <vector>
+
+// The fonts of one window at one dpi: the windows' typeface (Windows maps "MS Sans Serif"
+// to its own sans serif) at the described size, weight and slant, one for the window's regular text
+// and one for each control with a look of its own.
+class Fonts {
+public:
+    Fonts(const morvane::forms::WindowDescription& window, UINT dpi);
+    ~Fonts();
+    Fonts(const Fonts&) = delete;
+    Fonts& operator=(const Fonts&) = delete;
+
+    HFONT of(std::string_view control) const;
+
+private:
+    HFONT m_regular;
+    std::vector<std::pair<std::string_view, HFONT>> m_looks;
+};

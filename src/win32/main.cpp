@@ -1,0 +1,26 @@
+#include "described_window.h"
+#include "form1.h"
+
+#include <windows.h>
+
+#include <commctrl.h>
+#include <objbase.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // for the screen readers' annotations
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+
+    Form1 form1;
+    form1.open();
+    MSG message;
+    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (HandleDialogKeys(message))
+            continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+    CoUninitialize();
+    return 0;
+}
