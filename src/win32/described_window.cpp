@@ -178,6 +178,15 @@ std::string_view DescribedWindow::nameOf(HWND control) const
     return index < m_description.controls.size() ? m_description.controls[index].name : std::string_view{};
 }
 
+// Enter, which IsDialogMessage turns into IDOK, presses the focused button and no other:
+// no button is the default one.
+void DescribedWindow::pressFocusedButton()
+{
+    const std::string_view name = nameOf(GetFocus());
+    if (!name.empty() && ControlNamed(m_description, name).kind == ControlKind::Button)
+        commanded(name, BN_CLICKED);
+}
+
 LRESULT DescribedWindow::colourControl(HDC dc, HWND control) const
 {
     SetTextColor(dc, m_colours.ink(LookOf(m_description, nameOf(control)).ink));
@@ -191,7 +200,9 @@ LRESULT DescribedWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_COMMAND:
         if (const std::string_view name = nameOf(reinterpret_cast<HWND>(lParam)); !name.empty())
             commanded(name, HIWORD(wParam));
-        return 0; // Enter's IDOK and Esc's IDCANCEL press nothing
+        else if (LOWORD(wParam) == IDOK)
+            pressFocusedButton();
+        return 0; // Esc's IDCANCEL presses nothing
     case WM_ACTIVATE:
         activated(LOWORD(wParam) != WA_INACTIVE);
         return 0;

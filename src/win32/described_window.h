@@ -55,6 +55,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     void makeControls();
     void layOut(UINT dpi);
+    void pressFocusedButton();
     LRESULT colourControl(HDC dc, HWND control) const;
     std::string_view nameOf(HWND control) const;
 

@@ -86,7 +86,7 @@ the year box holds two characters of any kind: year 197; expect Text1 19; year; 
 the sex box keeps what is typed, or picks from its list: sex male; key Return; expect Combo1 male; key Down;
   expect Combo1 Male; key Down; expect Combo1 Female
 
-help and the web link: key Alt+H; expect opened /share/morvane/index.htm; click Label40;
+help and the web link: key Alt+H; expect opened index.htm; click Label40;
   expect opened https://www.orrindale.example
 )";
 

@@ -14,7 +14,8 @@
 //   activate Form1         give a window the activation; leave: switch to another program and back
 //   move                   drag the main window into the screen's top-left corner
 //   expect Label18 " 1"    or Text1, Combo1, focus <control>, active <window>, open <dialog>
-//                          ["message"], closed <window>, opened <end of the address>,
+//                          ["message"], closed <window>, opened <end of the address> (a page
+//                          opened is a file that exists; none is in the current folder),
 //                          centred (the main window on the screen), centred <dialog> (on the main window),
 //                          reading "<Label18>|...|<Label32>|<Label34>|<Label36>|<Label38>|<Label39>",
 //                          spoken "<text>": what screen readers were told since the last such check
