@@ -177,29 +177,10 @@ build_package() { # source-folder build-folder
     logged "$work/package.log" env SOURCE_DATE_EPOCH="$epoch" cpack --config "$2/CPackConfig.cmake" -G DEB -B "$2/out"
     [ -f "$2/out/$deb_name" ] || fail "cpack made $(cd "$2/out" && echo *.deb), not $deb_name"
 }
-# The files of a checkout: what git tracks or would (less what is deleted), or without git
-# everything but the build trees.
-source_files() {
-    if git -C "$source" rev-parse --show-toplevel >/dev/null 2>&1; then
-        git -C "$source" ls-files -z --cached --others --exclude-standard |
-            while IFS= read -r -d '' file; do [ ! -e "$source/$file" ] || printf '%s\0' "$file"; done
-    else
-        (cd "$source" && find . \( -path ./build -o -path "./${build#"$source"/}" \) -prune -o -type f -print0)
-    fi
-}
 arch=$(dpkg --print-architecture)
 deb_name=morvane_${version}_${arch}.deb
 copy=$build/package-test/source
-mkdir -p "$copy"
-source_files | sort -z >"$work/source-files"
-while IFS= read -r -d '' file; do
-    if ! cmp -s "$source/$file" "$copy/$file"; then
-        mkdir -p "$(dirname "$copy/$file")"
-        cp "$source/$file" "$copy/$file"
-    fi
-done <"$work/source-files"
-(cd "$copy" && find . -type f -printf '%P\0' | sort -z) | comm -z -13 "$work/source-files" - |
-    (cd "$copy" && xargs -0 -r rm --)
+copy_checkout "$source" "$copy" "$build"
 build_package "$source" "$build/package-test/first"
 build_package "$copy" "$build/package-test/second"
 packages=("$build/package-test/first/out/$deb_name" "$build/package-test/second/out/$deb_name")
