@@ -1,8 +1,9 @@
 #pragma once
 
-// Drives the Qt windows as a person does, one step of the shared window scripts at a time,
-// and checks what they show (tests/scripts/window_scripts.h says what each step does).
+// Drives the Qt windows as a person does, one step of the shared window scripts at a time
+// (tests/scripts/window_scripts.h says what each step does), offscreen.
 #include "form1.h"
+#include "script_player.h"
 #include "window_scripts.h"
 
 #include <QAccessible>
@@ -11,9 +12,7 @@
 #include <QComboBox>
 #include <QDesktopServices>
 #include <QFileInfo>
-#include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QScreen>
 #include <QTest>
 #include <private/qguiapplication_p.h>
@@ -21,26 +20,24 @@
 #include <qpa/qplatformintegration.h>
 #include <qpa/qwindowsysteminterface.h>
 
-inline QStringList Steps(const Script& script)
+inline QString FromStd(std::string_view text)
 {
-    QStringList steps;
-    for (const std::string& step : script.steps)
-        steps << QString::fromStdString(step);
-    return steps;
+    return QString::fromUtf8(text.data(), std::ssize(text));
 }
 
-inline QWidget* OpenWindow(const QString& name)
+inline QWidget* OpenWindow(std::string_view name)
 {
     const QWidgetList all = QApplication::topLevelWidgets();
-    const auto open = std::ranges::find_if(all, [&](QWidget* w) { return w->objectName() == name && w->isVisible(); });
+    const auto open =
+        std::ranges::find_if(all, [&](QWidget* w) { return w->objectName() == FromStd(name) && w->isVisible(); });
     return open == all.end() ? nullptr : *open;
 }
 
 // What screen readers were told without a focus move, oldest first: each notification as
 // it is shown.
-inline QStringList& Announcements()
+inline std::vector<std::string>& Announcements()
 {
-    static QStringList told;
+    static std::vector<std::string> told;
     return told;
 }
 
@@ -48,10 +45,10 @@ inline void RecordAnnouncement(QAccessibleEvent* event)
 {
     QAccessibleInterface* told = event->accessibleInterface();
     if (event->type() == QAccessible::ObjectShow && told && told->role() == QAccessible::Notification)
-        Announcements() << told->text(QAccessible::Name);
+        Announcements().push_back(told->text(QAccessible::Name).toStdString());
 }
 
-class WindowScript : public QObject {
+class WindowScript : public QObject, private FrontEndDriver {
     Q_OBJECT
 
 public:
@@ -68,35 +65,57 @@ public:
         QVERIFY(QTest::qWaitForWindowActive(&form));
     }
 
-    void run(const QStringList& steps)
+    void run(const std::vector<std::string>& steps)
     {
-        for (qsizetype i = 0; i < steps.size() && !QTest::currentTestFailed(); ++i)
-            step(steps[i]);
+        for (const std::string& step : steps) {
+            if (const std::optional<std::string> wrong = player.play(step))
+                QFAIL(qPrintable(FromStd(step + ": " + *wrong)));
+        }
     }
 
-    void step(const QString& step)
+    Form1 form;
+    ScriptPlayer player{*this};
+
+private slots:
+    void record(const QUrl& url) { m_opened.push_back(url.toString().toStdString()); }
+
+private:
+    // A click makes its window the active one first, as the window system does.
+    static void Click(QWidget* widget)
     {
-        const Step parsed = ParseStep(step.toStdString());
-        const QString verb = QString::fromStdString(parsed.verb), arg = QString::fromStdString(parsed.argument);
-        QWidget* const window = OpenWindow(arg);
+        widget->window()->activateWindow();
+        QCoreApplication::processEvents();
+        QTest::mouseClick(widget, Qt::LeftButton);
+    }
+
+    QWidget* control(std::string_view window, std::string_view name) const
+    {
+        QWidget* open = OpenWindow(window);
+        return open ? open->findChild<QWidget*>(FromStd(name)) : nullptr;
+    }
+
+    void act(const std::string& verb, const std::string& argument) override
+    {
+        QWidget* const window = OpenWindow(argument);
         QWidget* const focus = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
+        const QString text = FromStd(argument);
         if (verb == "year" || verb == "sex") {
             QLineEdit* box =
                 verb == "sex" ? form.findChild<QComboBox*>()->lineEdit() : form.findChild<QLineEdit*>("Text1");
-            click(box);
+            Click(box);
             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(box, Qt::Key_Backspace);
-            for (qsizetype i = 0; i < arg.size(); i += arg.at(i).isHighSurrogate() ? 2 : 1) // as a keyboard types
-                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, arg.mid(i, arg.at(i).isHighSurrogate() ? 2 : 1),
-                                    {});
+            for (qsizetype i = 0; i < text.size(); i += text.at(i).isHighSurrogate() ? 2 : 1) // as a keyboard types
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown,
+                                    text.mid(i, text.at(i).isHighSurrogate() ? 2 : 1), {});
         } else if (verb == "paste" || verb == "key") {
             if (verb == "paste")
-                QApplication::clipboard()->setText(arg);
+                QApplication::clipboard()->setText(text);
             const QKeyCombination key =
-                verb == "key" ? QKeySequence::fromString(arg)[0] : Qt::ControlModifier | Qt::Key_V;
+                verb == "key" ? QKeySequence::fromString(text)[0] : Qt::ControlModifier | Qt::Key_V;
             QTest::keyClick(focus, key.key(), key.keyboardModifiers());
         } else if (verb == "click" || (verb == "okay" && window)) {
-            click(verb == "click" ? form.findChild<QWidget*>(arg) : window->findChild<QPushButton*>("Command1"));
+            Click(verb == "click" ? form.findChild<QWidget*>(text) : window->findChild<QWidget*>("Command1"));
         } else if (window && (verb == "close" || verb == "activate")) {
             verb == "close" ? (void)window->close() : window->activateWindow();
         } else if (verb == "move") {
@@ -105,72 +124,52 @@ public:
             QWindowSystemInterface::handleWindowActivated(nullptr);
             QWindowSystemInterface::handleWindowActivated(form.windowHandle());
             QWindowSystemInterface::flushWindowSystemEvents();
-        } else if (verb == "expect") {
-            expect(arg.section(' ', 0, 0), arg.section(' ', 1));
         }
+    }
+
+    std::string text(std::string_view window, std::string_view name) const override
+    {
+        const QWidget* shown = control(window, name);
+        const char* property = qobject_cast<const QComboBox*>(shown) ? "currentText" : "text";
+        return shown ? shown->property(property).toString().toStdString() : std::string();
+    }
+
+    // The sex box stands for its line edit, which has no name.
+    std::string focus() const override { return NameOf(QApplication::focusWidget()); }
+    std::string active() const override { return NameOf(QApplication::activeWindow()); }
+
+    static std::string NameOf(const QWidget* widget)
+    {
+        widget = widget && widget->objectName().isEmpty() ? widget->parentWidget() : widget;
+        return widget ? widget->objectName().toStdString() : std::string();
+    }
+
+    int windowCount(std::string_view window, bool shownOnly) const override
+    {
+        return static_cast<int>(std::ranges::count_if(QApplication::topLevelWidgets(), [&](const QWidget* w) {
+            return w->objectName() == FromStd(window) && (w->isVisible() || !shownOnly);
+        }));
+    }
+
+    std::optional<Point> centre(std::string_view window) const override
+    {
+        const QWidget* open = OpenWindow(window);
+        const QRect area = window.empty() ? form.screen()->availableGeometry() : open ? open->geometry() : QRect();
+        return area.isValid() ? std::optional(Point{area.center().x(), area.center().y()}) : std::nullopt;
+    }
+
+    std::vector<std::string> takeOpened() override { return std::exchange(m_opened, {}); }
+    std::vector<std::string> takeSpoken() override { return std::exchange(Announcements(), {}); }
+    bool isFile(const std::string& opened) const override
+    {
+        return QFileInfo(QUrl(FromStd(opened)).toLocalFile()).isFile();
+    }
+
+    void settle() override
+    {
         QCoreApplication::processEvents(); // what the event loop does between two inputs
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
 
-    // What the main window shows: a label's or an input's text, the reading, or the name of
-    // the focused control or of the active window (the sex box stands for its line edit).
-    QString shown(const QString& what) const
-    {
-        QStringList reading;
-        for (const std::string_view label : kReadingOrder)
-            reading << form.findChild<QLabel*>(QString::fromUtf8(label.data(), std::ssize(label)))->text();
-        const QWidget* w = what == "active" ? QApplication::activeWindow()
-            : what == "focus"               ? QApplication::focusWidget()
-                                            : form.findChild<QWidget*>(what);
-        w = w && w->objectName().isEmpty() ? w->parentWidget() : w;
-        if (what == "reading" || what == "focus" || what == "active")
-            return what == "reading" ? reading.join('|') : w ? w->objectName() : QString();
-        return w->property(what == "Combo1" ? "currentText" : "text").toString();
-    }
-
-    Form1 form;
-    QList<QUrl> opened;
-
-private slots:
-    void record(const QUrl& url) { opened << url; }
-
-private:
-    static QString Unquoted(const QString& text)
-    {
-        return text.size() > 1 && text.startsWith('"') && text.endsWith('"') ? text.mid(1, text.size() - 2) : text;
-    }
-
-    // A click makes its window the active one first, as the window system does.
-    static void click(QWidget* widget)
-    {
-        widget->window()->activateWindow();
-        QCoreApplication::processEvents();
-        QTest::mouseClick(widget, Qt::LeftButton);
-    }
-
-    void expect(const QString& what, const QString& text)
-    {
-        const QString name = text.section(' ', 0, 0);
-        if (what == "open") {
-            QTRY_VERIFY2(OpenWindow(name), qPrintable(text));
-            QCOMPARE(std::ranges::count(QApplication::topLevelWidgets(), name, &QObject::objectName), 1);
-            if (text.contains(' '))
-                QCOMPARE(OpenWindow(name)->findChild<QLabel*>("Label1")->text(), Unquoted(text.section(' ', 1)));
-        } else if (what == "closed") {
-            QTRY_VERIFY2(!OpenWindow(name), qPrintable(text));
-        } else if (what == "opened") {
-            QTRY_VERIFY(!opened.isEmpty());
-            const QUrl url = opened.takeFirst();
-            QVERIFY2(url.toString().endsWith(text) && (!url.isLocalFile() || QFileInfo(url.toLocalFile()).isFile()),
-                     qPrintable(url.toString()));
-        } else if (what == "spoken") {
-            QCOMPARE(std::exchange(Announcements(), {}).join('\n'), Unquoted(text));
-        } else if (what == "centred") { // give or take the frame the window system adds
-            const QWidget* window = name.isEmpty() ? &form : OpenWindow(name);
-            const QRect area = name.isEmpty() ? form.screen()->availableGeometry() : form.geometry();
-            QVERIFY2(window && (window->geometry().center() - area.center()).manhattanLength() <= 8, qPrintable(text));
-        } else {
-            QTRY_COMPARE(shown(what), Unquoted(text));
-        }
-    }
+    std::vector<std::string> m_opened;
 };

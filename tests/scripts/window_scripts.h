@@ -40,7 +40,6 @@ struct Step {
 Step ParseStep(std::string_view step);
 
 // The value labels in the order the "reading" check lists them.
-inline constexpr std::string_view kReadingOrder[] = {"Label18", "Label19", "Label20", "Label21", "Label22",
-                                                     "Label23", "Label24", "Label25", "Label26", "Label27",
-                                                     "Label28", "Label29", "Label30", "Label31", "Label32",
-                                                     "Label34", "Label36", "Label38", "Label39"};
+inline constexpr std::string_view kReadingOrder[] = {
+    "Label18", "Label19", "Label20", "Label21", "Label22", "Label23", "Label24", "Label25", "Label26", "Label27",
+    "Label28", "Label29", "Label30", "Label31", "Label32", "Label34", "Label36", "Label38", "Label39"};

@@ -23,28 +23,15 @@ WORD VirtualKey(std::string_view name)
         WORD key;
     };
     static constexpr Named kKeys[] = {
-        {"Return", VK_RETURN}, {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE}, {"Space", VK_SPACE},
-        {"Down", VK_DOWN},     {"Up", VK_UP},        {"Tab", VK_TAB},    {"Alt", VK_MENU},
-        {"Shift", VK_SHIFT},   {"Ctrl", VK_CONTROL},  {"Backspace", VK_BACK},
+        {"Return", VK_RETURN}, {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE},     {"Space", VK_SPACE},
+        {"Down", VK_DOWN},     {"Up", VK_UP},        {"Tab", VK_TAB},        {"Alt", VK_MENU},
+        {"Shift", VK_SHIFT},   {"Ctrl", VK_CONTROL}, {"Backspace", VK_BACK},
     };
     for (const Named& named : kKeys) {
         if (named.name == name)
             return named.key;
     }
     return static_cast<WORD>(name.front()); // a letter key: its capital is its code
-}
-
-void MoveAndPress(POINT at, DWORD down, DWORD up)
-{
-    INPUT inputs[3]{};
-    for (INPUT& input : inputs)
-        input.type = INPUT_MOUSE;
-    inputs[0].mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    inputs[0].mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = down;
-    inputs[2].mi.dwFlags = up;
-    SendInput(3, inputs, sizeof(INPUT));
 }
 
 } // namespace
@@ -78,7 +65,15 @@ void Type(std::string_view utf8)
 void Click(HWND window)
 {
     RECT place{};
-    GetWindowRect(window, &place);
-    MoveAndPress({(place.left + place.right) / 2, (place.top + place.bottom) / 2}, MOUSEEVENTF_LEFTDOWN,
-                 MOUSEEVENTF_LEFTUP);
+    if (!window || !GetWindowRect(window, &place))
+        return;
+    INPUT inputs[3]{};
+    for (INPUT& input : inputs)
+        input.type = INPUT_MOUSE;
+    inputs[0].mi.dx = MulDiv((place.left + place.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    inputs[0].mi.dy = MulDiv((place.top + place.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    SendInput(3, inputs, sizeof(INPUT));
 }

@@ -14,5 +14,5 @@ void PressKey(std::string_view key);
 // Types the text character by character, whatever the keyboard layout.
 void Type(std::string_view utf8);
 
-// A left click in the middle of the window.
+// A left click in the middle of the window, if there is one.
 void Click(HWND window);

@@ -1,0 +1,276 @@
+#include "win32_driver.h"
+
+#include "control_ids.h"
+#include "dialog_descriptions.h"
+#include "form1_description.h"
+#include "text.h"
+#include "user_input.h"
+
+#include <array>
+#include <fstream>
+#include <utility>
+
+using namespace morvane::forms;
+
+namespace {
+
+constexpr std::array<const WindowDescription*, 3> kWindows{&kForm1, &kDialog1, &kDialog};
+
+// The live-region events arrive on the driver's thread while it pumps its messages.
+std::vector<std::string>& Spoken()
+{
+    static std::vector<std::string> spoken;
+    return spoken;
+}
+
+// WM_GETTEXT crosses processes; GetWindowText does not, for another program's controls.
+std::string WindowText(HWND window)
+{
+    std::array<wchar_t, 4096> buffer{};
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                        2000, &copied);
+    return Utf8(std::wstring_view(buffer.data(), copied));
+}
+
+const WindowDescription* DescriptionOf(HWND window)
+{
+    const auto found = std::ranges::find(kWindows, WindowText(window), &WindowDescription::title);
+    return found == kWindows.end() ? nullptr : *found;
+}
+
+void CALLBACK RecordLiveRegion(HWINEVENTHOOK, DWORD, HWND region, LONG object, LONG, DWORD, DWORD)
+{
+    if (object == OBJID_CLIENT)
+        Spoken().push_back(WindowText(region));
+}
+
+void PumpMessages()
+{
+    for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);)
+        DispatchMessageW(&message);
+}
+
+// The recorder stands in for the browser: as the handler of web addresses and of .htm pages.
+void RegisterRecorder(const std::wstring& recorder)
+{
+    const std::wstring command = L"\"" + recorder + L"\" \"%1\"";
+    const auto set = [](const wchar_t* key, const std::wstring& value) {
+        RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    };
+    set(L"https\\shell\\open\\command", command);
+    set(L".htm", L"MorvaneTestPage");
+    set(L"MorvaneTestPage\\shell\\open\\command", command);
+}
+
+void PutOnClipboard(const std::string& text)
+{
+    const std::wstring wide = Wide(text);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    std::copy_n(wide.c_str(), wide.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    OpenClipboard(nullptr);
+    EmptyClipboard();
+    SetClipboardData(CF_UNICODETEXT, memory); // the clipboard owns it now
+    CloseClipboard();
+}
+
+RECT WorkArea()
+{
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+} // namespace
+
+Win32Driver::Win32Driver(const std::wstring& program, const std::wstring& openRecorder)
+{
+    RegisterRecorder(openRecorder);
+    std::array<wchar_t, MAX_PATH> folder{};
+    GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
+    m_openedLog = std::wstring(folder.data()) + L"kestrin-opened.txt";
+    DeleteFileW(m_openedLog.c_str());
+    SetEnvironmentVariableW(L"MORVANE_OPENED_LOG", m_openedLog.c_str()); // the program hands it on
+
+    Spoken().clear();
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring commandLine = L"\"" + program + L"\"";
+    // Started in the temporary folder, which holds no index.htm: Help opens the installed page.
+    CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.data(), &startup,
+                   &m_process);
+    m_liveRegionHook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                                       RecordLiveRegion, m_process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+}
+
+Win32Driver::~Win32Driver()
+{
+    UnhookWinEvent(m_liveRegionHook);
+    TerminateProcess(m_process.hProcess, 0);
+    WaitForSingleObject(m_process.hProcess, 5'000);
+    CloseHandle(m_process.hThread);
+    CloseHandle(m_process.hProcess);
+}
+
+void Win32Driver::act(const std::string& verb, const std::string& argument)
+{
+    HWND const shown = window(argument);
+    if (verb == "year" || verb == "sex")
+        typeInto(control("Form1", verb == "year" ? kYearBox : kSexBox), argument);
+    else if (verb == "paste" || verb == "key")
+        verb == "key" ? PressKey(argument) : (PutOnClipboard(argument), PressKey("Ctrl+V"));
+    else if (verb == "click" || verb == "okay")
+        Click(verb == "click" ? control("Form1", argument) : control(argument, kOkayButton));
+    else if (verb == "close" && shown)
+        PostMessageW(shown, WM_SYSCOMMAND, SC_CLOSE, 0);
+    else if (verb == "activate" && shown)
+        SetForegroundWindow(shown);
+    else if (verb == "leave")
+        leaveAndComeBack();
+    else if (verb == "move")
+        SetWindowPos(window("Form1"), nullptr, WorkArea().left, WorkArea().top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void Win32Driver::typeInto(HWND box, const std::string& text)
+{
+    if (!box)
+        return;
+    Click(box);
+    settle();
+    const bool combo = GetDlgCtrlID(box) == ControlId(kForm1, kSexBox);
+    SendMessageW(box, combo ? CB_SETEDITSEL : EM_SETSEL, 0, combo ? MAKELPARAM(0, -1) : -1);
+    PressKey("Backspace");
+    Type(text);
+}
+
+// Another program takes the activation; then the person comes back to the main window.
+void Win32Driver::leaveAndComeBack()
+{
+    HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    SetForegroundWindow(other);
+    for (int wait = 0; wait < 100 && !active().empty(); ++wait)
+        settle();
+    SetForegroundWindow(window("Form1"));
+    settle();
+    DestroyWindow(other);
+}
+
+std::vector<HWND> Win32Driver::windows(std::string_view name) const
+{
+    std::pair<DWORD, std::vector<HWND>> search{m_process.dwProcessId, {}};
+    const auto visit = [](HWND window, LPARAM context) {
+        auto& [wanted, found] = *reinterpret_cast<decltype(search)*>(context);
+        DWORD process = 0;
+        GetWindowThreadProcessId(window, &process);
+        if (process == wanted && DescriptionOf(window))
+            found.push_back(window);
+        return TRUE;
+    };
+    EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
+    std::erase_if(search.second, [&](HWND window) { return DescriptionOf(window)->name != name; });
+    return search.second;
+}
+
+HWND Win32Driver::window(std::string_view name) const
+{
+    const std::vector<HWND> all = windows(name);
+    const auto shown = std::ranges::find_if(all, IsWindowVisible);
+    return shown == all.end() ? nullptr : *shown;
+}
+
+HWND Win32Driver::control(std::string_view windowName, std::string_view control) const
+{
+    HWND parent = window(windowName);
+    return parent ? GetDlgItem(parent, ControlId(*DescriptionOf(parent), control)) : nullptr;
+}
+
+std::string Win32Driver::nameOf(HWND window) const
+{
+    const HWND root = GetAncestor(window, GA_ROOT);
+    const WindowDescription* described = root ? DescriptionOf(root) : nullptr;
+    if (!described)
+        return {};
+    if (window == root)
+        return std::string(described->name);
+    while (GetParent(window) != root) // the edit field inside the sex box stands for it
+        window = GetParent(window);
+    const auto index = static_cast<std::size_t>(GetDlgCtrlID(window) - kFirstControlId);
+    return index < described->controls.size() ? std::string(described->controls[index].name) : std::string();
+}
+
+GUITHREADINFO Win32Driver::threadInfo() const
+{
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    GetGUIThreadInfo(m_process.dwThreadId, &thread);
+    return thread;
+}
+
+std::string Win32Driver::text(std::string_view window, std::string_view control) const
+{
+    HWND shown = this->control(window, control);
+    return shown ? WindowText(shown) : std::string();
+}
+
+std::string Win32Driver::focus() const
+{
+    return nameOf(threadInfo().hwndFocus);
+}
+
+std::string Win32Driver::active() const
+{
+    return nameOf(threadInfo().hwndActive);
+}
+
+int Win32Driver::windowCount(std::string_view window, bool shownOnly) const
+{
+    const std::vector<HWND> all = windows(window);
+    return static_cast<int>(shownOnly ? std::ranges::count_if(all, IsWindowVisible) : std::ssize(all));
+}
+
+std::optional<Point> Win32Driver::centre(std::string_view name) const
+{
+    RECT place = WorkArea();
+    HWND shown = window(name);
+    if (!name.empty() && !(shown && GetWindowRect(shown, &place)))
+        return std::nullopt;
+    return Point{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+}
+
+std::vector<std::string> Win32Driver::takeOpened()
+{
+    std::vector<std::string> opened;
+    std::ifstream log(m_openedLog.c_str());
+    std::size_t line = 0;
+    for (std::string text; std::getline(log, text); ++line) {
+        if (line >= m_openedTaken)
+            opened.push_back(text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text);
+    }
+    m_openedTaken += opened.size();
+    return opened;
+}
+
+std::vector<std::string> Win32Driver::takeSpoken()
+{
+    PumpMessages();
+    return std::exchange(Spoken(), {});
+}
+
+bool Win32Driver::isFile(const std::string& opened) const
+{
+    return GetFileAttributesW(Wide(opened).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void Win32Driver::settle()
+{
+    for (int round = 0; round < 2; ++round) {
+        Sleep(20);
+        for (HWND window : windows("Form1"))
+            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
+        PumpMessages();
+    }
+}
