@@ -5,6 +5,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 using namespace morvane::forms;
 
 namespace {
@@ -82,13 +84,16 @@ DescribedWindow::DescribedWindow(const WindowDescription& description)
 
 DescribedWindow::~DescribedWindow()
 {
-    if (m_hwnd)
-        DestroyWindow(m_hwnd);
+    if (!m_hwnd)
+        return;
+    SetWindowLongPtrW(m_hwnd, GWLP_USERDATA, 0); // what it is told from now on is not for this object
+    DestroyWindow(m_hwnd);
 }
 
 void DescribedWindow::open(HWND owner, const RECT& area)
 {
     RegisterWindowClass(WindowProc);
+    m_focus = nullptr;
     m_hwnd = CreateWindowExW(FrameExStyle(m_description.kind), kWindowClass, Wide(m_description.title).c_str(),
                              FrameStyle(m_description.kind), area.left, area.top, 0, 0, owner, nullptr,
                              GetModuleHandleW(nullptr), this);
@@ -107,10 +112,10 @@ void DescribedWindow::makeControls()
 {
     for (const Control& control : m_description.controls) {
         const ControlClass kind = ClassOf(control.kind);
-        HWND made = CreateWindowExW(kind.exStyle, kind.name, Wide(control.text).c_str(), WS_CHILD | WS_VISIBLE | kind.style,
-                                    0, 0, 0, 0, m_hwnd,
-                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(m_description, control.name))),
-                                    GetModuleHandleW(nullptr), nullptr);
+        HWND made = CreateWindowExW(
+            kind.exStyle, kind.name, Wide(control.text).c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, m_hwnd,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(m_description, control.name))),
+            GetModuleHandleW(nullptr), nullptr);
         if (control.kind == ControlKind::Banner)
             SetWindowSubclass(made, IgnoreMouse, 0, 0);
         for (const std::string_view item : control.items)
@@ -172,6 +177,23 @@ void DescribedWindow::activate() const
     SetForegroundWindow(m_hwnd);
 }
 
+void DescribedWindow::focusOn(std::string_view name)
+{
+    m_focus = control(name);
+    if (GetActiveWindow() == m_hwnd)
+        SetFocus(m_focus);
+}
+
+// The control that last had the focus, or else the first that takes it.
+void DescribedWindow::restoreFocus()
+{
+    if (!m_focus) {
+        const auto first = std::ranges::find_if(m_description.controls, TakesFocus, &Control::kind);
+        m_focus = first == m_description.controls.end() ? m_hwnd : control(first->name);
+    }
+    SetFocus(m_focus);
+}
+
 std::string_view DescribedWindow::nameOf(HWND control) const
 {
     const auto index = static_cast<std::size_t>(GetDlgCtrlID(control) - kFirstControlId);
@@ -204,7 +226,17 @@ LRESULT DescribedWindow::handle(UINT message, WPARAM wParam, LPARAM lParam)
             pressFocusedButton();
         return 0; // Esc's IDCANCEL presses nothing
     case WM_ACTIVATE:
-        activated(LOWORD(wParam) != WA_INACTIVE);
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            if (HWND focus = GetFocus(); focus && IsChild(m_hwnd, focus))
+                m_focus = focus;
+            return 0;
+        }
+        if (!HIWORD(wParam)) // not minimized
+            restoreFocus();
+        activated();
+        return 0;
+    case WM_SETFOCUS: // the window itself, on its return from being minimized
+        restoreFocus();
         return 0;
     case WM_ERASEBKGND: {
         RECT client{};
@@ -245,6 +277,7 @@ LRESULT CALLBACK DescribedWindow::WindowProc(HWND hwnd, UINT message, WPARAM wPa
     if (message != WM_NCDESTROY)
         return window->handle(message, wParam, lParam);
     window->m_hwnd = nullptr;
+    window->m_focus = nullptr;
     window->m_controls.clear();
     window->closed();
     return DefWindowProcW(hwnd, message, wParam, lParam);

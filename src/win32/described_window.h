@@ -18,7 +18,8 @@ bool HandleDialogKeys(MSG& message);
 // A top-level window made from its description: its frame and title, and every control
 // at its place in twips laid out for the dpi of the screen it is on, again whenever that
 // changes; white with the described fonts and inks, or the system's colours under high
-// contrast. Subclasses answer the commands. The C++ object outlives its window, so that
+// contrast. It keeps its focused control while another window is active. Subclasses
+// answer the commands. The C++ object outlives its window, so that
 // a closed window can be made afresh.
 class DescribedWindow {
 public:
@@ -32,6 +33,8 @@ public:
     void setText(std::string_view control, std::string_view text);
     // Brings the window to the front and makes it the active one.
     void activate() const;
+    // Puts the focus in the control, now if the window is active, else when it next is.
+    void focusOn(std::string_view control);
 
 protected:
     explicit DescribedWindow(const morvane::forms::WindowDescription& description);
@@ -44,8 +47,8 @@ protected:
     virtual LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
     // A control's notification: a click, or a label's click.
     virtual void commanded(std::string_view control, WORD notification) = 0;
-    // The window became the active one, or stopped being it.
-    virtual void activated(bool active) = 0;
+    // The window became the active one.
+    virtual void activated() = 0;
     // The window is gone; the object stays and may open it again.
     virtual void closed() = 0;
 
@@ -56,11 +59,15 @@ private:
     void makeControls();
     void layOut(UINT dpi);
     void pressFocusedButton();
+    void restoreFocus();
     LRESULT colourControl(HDC dc, HWND control) const;
     std::string_view nameOf(HWND control) const;
 
     HWND m_hwnd = nullptr;
     UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
+    // The control that had the focus when the window was left, which gets it back on the
+    // return: a window that is not a dialog forgets it by itself.
+    HWND m_focus = nullptr;
     std::unordered_map<std::string_view, HWND> m_controls;
     std::unique_ptr<Fonts> m_fonts;
     Colours m_colours;

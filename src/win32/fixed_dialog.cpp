@@ -24,11 +24,8 @@ void FixedDialog::commanded(std::string_view control, WORD notification)
     DestroyWindow(hwnd());
 }
 
-void FixedDialog::activated(bool active)
+void FixedDialog::activated()
 {
-    if (!active)
-        return;
-    SetFocus(control(morvane::forms::kOkayButton));
     m_reports.activated();
 }
 

@@ -6,7 +6,8 @@
 
 // One of the program's two dialogs, made afresh each time it opens: modeless, with no
 // task-bar button, closed by its O&kay button (after `okay`, if set), its close button or
-// Alt+F4; Esc closes nothing. Its O&kay button holds the focus whenever it is active.
+// Alt+F4; Esc closes nothing. Its O&kay button, its only control that takes the focus,
+// has it whenever it is active.
 class FixedDialog : public DescribedWindow {
 public:
     struct Reports {
@@ -23,7 +24,7 @@ public:
 
 private:
     void commanded(std::string_view control, WORD notification) override;
-    void activated(bool active) override;
+    void activated() override;
     void closed() override;
 
     Reports m_reports;

@@ -32,8 +32,9 @@ COLORREF ColourRef(Rgb rgb)
 Form1::Form1()
     : DescribedWindow(kForm1)
     , m_message(kDialog1, {{}, [this] { m_behaviour.windowActivated(false); }, [this] { windowClosed(); }})
-    , m_about(kDialog, {[this] { returnFromAbout(); }, [this] { m_behaviour.windowActivated(false); },
-                        [this] { windowClosed(); }})
+    , m_about(
+          kDialog,
+          {[this] { returnFromAbout(); }, [this] { m_behaviour.windowActivated(false); }, [this] { windowClosed(); }})
 {
 }
 
@@ -47,21 +48,19 @@ Form1::~Form1()
 
 void Form1::open()
 {
-    m_hiddenOwner = CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                    GetModuleHandleW(nullptr), nullptr);
-    m_focus = nullptr;
+    m_hiddenOwner =
+        CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     DescribedWindow::open(nullptr, WorkArea(nullptr));
     decorate();
     describeForScreenReaders();
-    SetFocus(control(kYearBox));
 }
 
 void Form1::decorate()
 {
     SendMessageW(control(kYearBox), EM_SETLIMITTEXT, kYearLength, 0);
 
-    m_tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0,
-                                 hwnd(), nullptr, GetModuleHandleW(nullptr), nullptr);
+    m_tooltips = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, 0, 0, 0, 0, hwnd(),
+                                 nullptr, GetModuleHandleW(nullptr), nullptr);
     for (const ControlTip& tip : kForm1Tips) {
         std::wstring text = Wide(tip.tip);
         TOOLINFOW tool{};
@@ -135,17 +134,8 @@ void Form1::commanded(std::string_view name, WORD notification)
         openHelp();
 }
 
-// A window that is not a dialog forgets its focused control when it is left, so the
-// window keeps it and gives it back on its return.
-void Form1::activated(bool active)
+void Form1::activated()
 {
-    if (!active) {
-        if (HWND focus = GetFocus(); focus && IsChild(hwnd(), focus))
-            m_focus = focus;
-        return;
-    }
-    if (!IsIconic(hwnd()))
-        SetFocus(m_focus ? m_focus : control(kYearBox));
     m_behaviour.windowActivated(true);
 }
 
@@ -172,9 +162,7 @@ void Form1::openHelp() const
 
 void Form1::moveFocus(std::string_view name)
 {
-    m_focus = control(name);
-    if (GetActiveWindow() == hwnd())
-        SetFocus(m_focus);
+    focusOn(name);
 }
 
 void Form1::showMessage(std::string_view message)
@@ -215,7 +203,7 @@ void Form1::returnFromAbout()
 {
     if (!isOpen())
         return;
-    m_focus = control(kYearBox);
+    focusOn(kYearBox);
     activate();
 }
 

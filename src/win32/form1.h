@@ -22,7 +22,7 @@ private:
     // DescribedWindow
     LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void commanded(std::string_view control, WORD notification) override;
-    void activated(bool active) override;
+    void activated() override;
     void closed() override;
 
     // Form1View
@@ -46,7 +46,6 @@ private:
     HWND m_hiddenOwner = nullptr; // owns the dialogs, so that they have no task-bar button
     HWND m_announcement = nullptr; // the live region that tells screen readers the reading
     HWND m_tooltips = nullptr;
-    HWND m_focus = nullptr; // the control that had the focus when the window was last active
     HCURSOR m_hand = nullptr;
     FixedDialog m_message;
     FixedDialog m_about;

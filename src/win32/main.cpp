@@ -6,12 +6,11 @@
 #include <commctrl.h>
 #include <objbase.h>
 
-int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
-{
-    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // for the screen readers' annotations
-    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-    InitCommonControlsEx(&controls);
+namespace {
 
+// Runs the program until its last window has closed.
+int RunWindows()
+{
     Form1 form1;
     form1.open();
     MSG message;
@@ -21,6 +20,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    CoUninitialize();
     return 0;
+}
+
+} // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int)
+{
+    CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); // for the screen readers' annotations
+    const INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
+    InitCommonControlsEx(&controls);
+    const int status = RunWindows(); // its COM objects are gone before COM is
+    CoUninitialize();
+    return status;
 }

@@ -11,8 +11,8 @@ void DrawBanner(const DRAWITEMSTRUCT& item, UINT dpi, COLORREF face)
 
     const bool scaled = dpi > USER_DEFAULT_SCREEN_DPI;
     auto* picture = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                    MAKEINTRESOURCEW(scaled ? IDB_BANNER_2X : IDB_BANNER),
-                                                    IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+                                                    MAKEINTRESOURCEW(scaled ? IDB_BANNER_2X : IDB_BANNER), IMAGE_BITMAP,
+                                                    0, 0, LR_CREATEDIBSECTION));
     if (!picture)
         return;
     BITMAP size{};
