@@ -1,5 +1,7 @@
 #include "announcement.h"
 
+#include <QAccessible>
+
 Announcement::Announcement(QWidget* parent)
     : QWidget(parent)
 {
@@ -9,9 +11,12 @@ Announcement::Announcement(QWidget* parent)
     hide();
 }
 
-// Hidden and shown again, so that each text is a fresh notification, even a repeated one.
+// Hidden and shown again, so that each text is a fresh notification, even a repeated one;
+// with no screen reader listening there is no one to tell.
 void Announcement::announce(const QString& text)
 {
+    if (!QAccessible::isActive())
+        return;
     hide();
     setAccessibleName(text);
     show();

@@ -20,16 +20,11 @@
 #include <qpa/qplatformintegration.h>
 #include <qpa/qwindowsysteminterface.h>
 
-inline QString FromStd(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), std::ssize(text));
-}
-
 inline QWidget* OpenWindow(std::string_view name)
 {
     const QWidgetList all = QApplication::topLevelWidgets();
     const auto open =
-        std::ranges::find_if(all, [&](QWidget* w) { return w->objectName() == FromStd(name) && w->isVisible(); });
+        std::ranges::find_if(all, [&](QWidget* w) { return w->objectName() == FromUtf8(name) && w->isVisible(); });
     return open == all.end() ? nullptr : *open;
 }
 
@@ -69,7 +64,7 @@ public:
     {
         for (const std::string& step : steps) {
             if (const std::optional<std::string> wrong = player.play(step))
-                QFAIL(qPrintable(FromStd(step + ": " + *wrong)));
+                QFAIL(qPrintable(FromUtf8(step + ": " + *wrong)));
         }
     }
 
@@ -91,14 +86,14 @@ private:
     QWidget* control(std::string_view window, std::string_view name) const
     {
         QWidget* open = OpenWindow(window);
-        return open ? open->findChild<QWidget*>(FromStd(name)) : nullptr;
+        return open ? open->findChild<QWidget*>(FromUtf8(name)) : nullptr;
     }
 
     void act(const std::string& verb, const std::string& argument) override
     {
         QWidget* const window = OpenWindow(argument);
         QWidget* const focus = QApplication::focusWidget() ? QApplication::focusWidget() : &form;
-        const QString text = FromStd(argument);
+        const QString text = FromUtf8(argument);
         if (verb == "year" || verb == "sex") {
             QLineEdit* box =
                 verb == "sex" ? form.findChild<QComboBox*>()->lineEdit() : form.findChild<QLineEdit*>("Text1");
@@ -147,7 +142,7 @@ private:
     int windowCount(std::string_view window, bool shownOnly) const override
     {
         return static_cast<int>(std::ranges::count_if(QApplication::topLevelWidgets(), [&](const QWidget* w) {
-            return w->objectName() == FromStd(window) && (w->isVisible() || !shownOnly);
+            return w->objectName() == FromUtf8(window) && (w->isVisible() || !shownOnly);
         }));
     }
 
@@ -162,7 +157,7 @@ private:
     std::vector<std::string> takeSpoken() override { return std::exchange(Announcements(), {}); }
     bool isFile(const std::string& opened) const override
     {
-        return QFileInfo(QUrl(FromStd(opened)).toLocalFile()).isFile();
+        return QFileInfo(QUrl(FromUtf8(opened)).toLocalFile()).isFile();
     }
 
     void settle() override
