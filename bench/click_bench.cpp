@@ -4,7 +4,7 @@
 // alternate between two readings so that every click changes the labels. Prints figures;
 // fails only if a click leaves the labels as they were.
 #include "figures.h"
-#include "form1.h"
+#include "front_end.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -37,8 +37,10 @@ int main(int argc, char* argv[])
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    Form1 window;
-    window.show();
+    FrontEnd frontEnd;
+    frontEnd.start();
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    const QWidget& window = **std::ranges::find(windows, QStringLiteral("Form1"), &QObject::objectName);
     auto* year = window.findChild<QLineEdit*>("Text1");
     auto* sex = window.findChild<QComboBox*>("Combo1");
     auto* calculate = window.findChild<QPushButton*>("Command1");

@@ -1,9 +1,14 @@
-# The release facts come from the newest entry of packaging/debian/changelog, the one
-# place they are written: the project version, the package version, the manual page and
-# the AppStream release all follow it. Sets
+# The release facts, each written once. The version and the date come from the newest
+# entry of packaging/debian/changelog: the project version, the package version, the
+# manual page, the AppStream release, the application's version and the Windows resources
+# all follow it. Sets
 #   MORVANE_CHANGELOG          the changelog's path
 #   MORVANE_RELEASE_VERSION    1.0.0
 #   MORVANE_RELEASE_DATE       2026-12-07, the day as the entry's trailer gives it
+#   MORVANE_RELEASE_YEAR       2026
+#   MORVANE_VERSION_TEXT       1.00
+#   MORVANE_MAKER              Orrindale
+#   MORVANE_MAKER_ADDRESS      https://www.orrindale.example
 set(MORVANE_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/debian/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${MORVANE_CHANGELOG})
 
@@ -39,3 +44,16 @@ function(morvane_read_changelog path)
 endfunction()
 
 morvane_read_changelog(${MORVANE_CHANGELOG})
+
+# Who makes the program, as the windows, the packages and the Windows resources name it.
+# The site lives under the reserved .example domain so that no real party's is implied.
+set(MORVANE_MAKER Orrindale)
+set(MORVANE_MAKER_ADDRESS https://www.orrindale.example)
+string(SUBSTRING ${MORVANE_RELEASE_DATE} 0 4 MORVANE_RELEASE_YEAR)
+
+# The version as Windows' resources and the application's own version give it: 1.0.0 is
+# 1.0.0.0 in numbers and "1.00" in text.
+string(REGEX MATCH "^([0-9]+)\\.([0-9]+)" _ ${MORVANE_RELEASE_VERSION})
+math(EXPR _minor_hundredths "100 + ${CMAKE_MATCH_2}")
+string(SUBSTRING ${_minor_hundredths} 1 2 _minor_text)
+set(MORVANE_VERSION_TEXT ${CMAKE_MATCH_1}.${_minor_text})

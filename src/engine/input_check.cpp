@@ -11,7 +11,7 @@ std::variant<InputFailure, double> CheckInput(const BirthInput& input, std::stri
     const std::optional<double> year = ReadNumber(input.yearText, decimalSeparator);
     if (!year || *year > 99.0)
         return InputFailure{kBadYearMessage, InputBox::Year, true};
-    if (input.sexText == "Select")
+    if (input.sexText == kSexPrompt)
         return InputFailure{kNoSexMessage, InputBox::Sex, false};
     return *year;
 }

@@ -11,6 +11,9 @@ struct BirthInput {
     std::string_view sexText;
 };
 
+// The sex box's text until a sex is picked or typed; not a sex.
+inline constexpr std::string_view kSexPrompt = "Select";
+
 inline constexpr std::string_view kEmptyYearMessage =
     "Please enter last two digits of your birth year. For example, enter 81 if birth year is 1981, enter 00 if 2000.";
 inline constexpr std::string_view kBadYearMessage =
@@ -30,7 +33,7 @@ struct InputFailure {
 };
 
 // Runs the checks in the order empty year, year not a number or above 99, sex still
-// "Select". On success yields the year value.
+// the prompt. On success yields the year value.
 std::variant<InputFailure, double> CheckInput(const BirthInput& input, std::string_view decimalSeparator) noexcept;
 
 } // namespace morvane

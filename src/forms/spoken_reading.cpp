@@ -14,20 +14,11 @@ std::string SpokenReading(const std::function<std::string(std::string_view label
             spoken += sentence.starts_with(' ') ? "." : ". ";
         spoken += sentence;
     };
-    const auto sayRowsIn = [&](std::string_view container) {
-        for (const CaptionOf& row : kForm1Captions) {
-            const Control& value = ControlNamed(kForm1, row.control);
-            if (value.kind == ControlKind::Label && value.container == container)
-                say(std::string(ControlNamed(kForm1, row.caption).text) + shownText(value.name));
-        }
-    };
-
-    sayRowsIn({});
-    for (const Control& frame : kForm1Controls) {
-        if (frame.kind == ControlKind::Frame) {
-            say(frame.text);
-            sayRowsIn(frame.name);
-        }
+    for (const Control& control : kForm1.controls) {
+        if (control.kind == ControlKind::Frame)
+            say(control.text);
+        else if (CaptionsAValue(kForm1, control))
+            say(std::string(control.text) + shownText(control.traits.names));
     }
     say(shownText(kTipLabel));
     return spoken;

@@ -1,8 +1,10 @@
 #pragma once
 
 // The vocabulary in which the program's windows are described once, for every toolkit:
-// each window's title and size, and each control's kind, name, text and place. Sizes and
-// places are in twips, 15 to the pixel at 96 dpi, relative to the control's container.
+// each window's title and size, and everything about each control: its kind, name, text
+// and place, its look, what screen readers are told of it and what pressing it does.
+// Sizes and places are in twips, 15 to the pixel at 96 dpi, relative to the control's
+// container.
 #include <algorithm>
 #include <span>
 #include <string_view>
@@ -40,6 +42,8 @@ struct Font {
     double points = 9.75;
     bool bold = false;
     bool italic = false;
+
+    bool operator==(const Font&) const = default;
 };
 
 // Points at 96 dpi in pixels, as a front end sizes the fixed layout's fonts.
@@ -55,6 +59,43 @@ enum class ControlKind {
     ComboBox, // editable drop-down: an edit field and a fixed list
     Button, // push button; "&" marks its access key
     Banner, // a picture on a button's face that takes no focus and does nothing
+    Link, // a label that shows a pointing hand and answers a click
+};
+
+// What pressing a button or clicking a link does; the program carries it out.
+enum class Command {
+    None,
+    Calculate,
+    Reset,
+    About,
+    Help,
+    WebSite,
+    Close, // closes the control's window
+    ReturnToYearBox, // puts the focus in the main window's year box, then closes the window
+};
+
+// One of the program's pictures, drawn at this size in pixels at 96 dpi and at twice it
+// for scaled screens.
+struct Picture {
+    std::string_view name;
+    int width;
+    int height;
+};
+
+// What a control is beyond its kind, name, text and place; most need little of it.
+struct ControlTraits {
+    std::string_view container = {}; // the frame that holds it; empty for the window itself
+    std::string_view names = {}; // a caption label: the control beside it that it names
+    std::span<const std::string_view> items = {}; // a combo box's list, in this order
+    int maxLength = 0; // characters a text box holds; 0 for any number
+    Font font = {};
+    Rgb ink = kBlack;
+    Rgb face = kWhite; // the ground behind its text or picture
+    Picture picture = {};
+    std::string_view tip = {};
+    std::string_view spokenName = {}; // what screen readers call it, where its text does not serve
+    std::string_view spokenDescription = {}; // what they add to its name
+    Command command = Command::None;
 };
 
 // Controls are listed in the order they are made, which is also the order in which the
@@ -64,34 +105,7 @@ struct Control {
     std::string_view name;
     std::string_view text; // caption, or what an input starts with
     Twips place;
-    std::string_view container = {}; // the frame that holds it; empty for the window itself
-    std::span<const std::string_view> items = {}; // a combo box's list, in this order
-};
-
-// How a control looks where it differs from black text in the regular font.
-struct ControlLook {
-    std::string_view name;
-    Font font;
-    Rgb ink;
-};
-
-struct ControlTip {
-    std::string_view name;
-    std::string_view tip;
-};
-
-// What screen readers call a control and what they add to it; empty where the control's
-// own caption or text serves.
-struct ScreenReaderText {
-    std::string_view name;
-    std::string_view accessibleName;
-    std::string_view description;
-};
-
-// A caption label and the control beside it that it names.
-struct CaptionOf {
-    std::string_view caption;
-    std::string_view control;
+    ControlTraits traits = {};
 };
 
 enum class WindowKind {
@@ -106,26 +120,47 @@ struct WindowDescription {
     int height;
     WindowKind kind;
     std::span<const Control> controls;
-    std::span<const ControlLook> looks = {};
-    std::string_view screenReaderName = {}; // what screen readers call it, where not its title
+    std::string_view spokenName = {}; // what screen readers call it, where not its title
 };
 
-// The control of that name; every name the program asks for is in its window's table.
+constexpr bool HasControl(const WindowDescription& window, std::string_view name)
+{
+    return std::ranges::find(window.controls, name, &Control::name) != window.controls.end();
+}
+
+// The control of that name; every name the program asks for is one of its window's, as
+// the descriptions check when they are compiled.
 constexpr const Control& ControlNamed(const WindowDescription& window, std::string_view name)
 {
     return *std::ranges::find(window.controls, name, &Control::name);
 }
 
-// How the control looks: its entry in the window's looks, or black regular text.
-constexpr ControlLook LookOf(const WindowDescription& window, std::string_view name)
+// Whether each of the names is a control of the window.
+constexpr bool AreControlsOf(const WindowDescription& window, std::span<const std::string_view> names)
 {
-    const auto look = std::ranges::find(window.looks, name, &ControlLook::name);
-    return look == window.looks.end() ? ControlLook{name, {}, kBlack} : *look;
+    return std::ranges::all_of(names, [&](std::string_view name) { return HasControl(window, name); });
+}
+
+// Whether every control that the window's controls refer to (as their frame, or as what
+// a caption names) is one of its own, and no two share a name.
+constexpr bool IsWhole(const WindowDescription& window)
+{
+    return std::ranges::all_of(window.controls, [&](const Control& control) {
+        const auto refersWell = [&](std::string_view name) { return name.empty() || HasControl(window, name); };
+        return refersWell(control.traits.container) && refersWell(control.traits.names)
+            && std::ranges::count(window.controls, control.name, &Control::name) == 1;
+    });
 }
 
 constexpr bool TakesFocus(ControlKind kind)
 {
     return kind == ControlKind::TextBox || kind == ControlKind::ComboBox || kind == ControlKind::Button;
+}
+
+// Whether the control is the caption of a result row: a label that names a value label.
+constexpr bool CaptionsAValue(const WindowDescription& window, const Control& control)
+{
+    return !control.traits.names.empty() && ControlNamed(window, control.traits.names).kind == ControlKind::Label;
 }
 
 } // namespace morvane::forms

@@ -1,5 +1,5 @@
 #include "app_identity.h"
-#include "form1.h"
+#include "front_end.h"
 
 #include <QApplication>
 
@@ -8,7 +8,7 @@ int main(int argc, char* argv[])
     QApplication app(argc, argv);
     SetApplicationIdentity();
 
-    Form1 window;
-    window.show();
+    FrontEnd frontEnd;
+    frontEnd.start();
     return QApplication::exec();
 }

@@ -9,11 +9,15 @@
 // of the windows from outside finds a control by its name the same way.
 constexpr int kFirstControlId = 100;
 
-// The main window's live region, which tells screen readers the reading.
-constexpr int kAnnouncementId = 99;
-
 constexpr int ControlId(const morvane::forms::WindowDescription& window, std::string_view name)
 {
     const auto found = std::ranges::find(window.controls, name, &morvane::forms::Control::name);
     return kFirstControlId + static_cast<int>(found - window.controls.begin());
+}
+
+// The name of the window's control with that identifier, or none.
+constexpr std::string_view ControlNamed(const morvane::forms::WindowDescription& window, int id)
+{
+    const auto index = static_cast<std::size_t>(id - kFirstControlId);
+    return index < window.controls.size() ? window.controls[index].name : std::string_view();
 }

@@ -20,19 +20,21 @@ HFONT MakeFont(const morvane::forms::Font& font, UINT dpi)
 Fonts::Fonts(const morvane::forms::WindowDescription& window, UINT dpi)
     : m_regular(MakeFont({}, dpi))
 {
-    for (const morvane::forms::ControlLook& look : window.looks)
-        m_looks.emplace_back(look.name, MakeFont(look.font, dpi));
+    for (const morvane::forms::Control& control : window.controls) {
+        if (control.traits.font != morvane::forms::Font{})
+            m_own.emplace_back(control.name, MakeFont(control.traits.font, dpi));
+    }
 }
 
 Fonts::~Fonts()
 {
     DeleteObject(m_regular);
-    for (const auto& [name, font] : m_looks)
+    for (const auto& [name, font] : m_own)
         DeleteObject(font);
 }
 
 HFONT Fonts::of(std::string_view control) const
 {
-    const auto look = std::ranges::find(m_looks, control, &std::pair<std::string_view, HFONT>::first);
-    return look == m_looks.end() ? m_regular : look->second;
+    const auto own = std::ranges::find(m_own, control, &std::pair<std::string_view, HFONT>::first);
+    return own == m_own.end() ? m_regular : own->second;
 }

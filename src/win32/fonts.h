@@ -8,8 +8,8 @@
 #include <vector>
 
 // The fonts of one window at one dpi: the windows' typeface (Windows maps "MS Sans Serif"
-// to its own sans serif) at the described size, weight and slant, one for the window's regular text
-// and one for each control with a look of its own.
+// to its own sans serif) at the described size, weight and slant, one for the window's
+// regular text and one for each control with a font of its own.
 class Fonts {
 public:
     Fonts(const morvane::forms::WindowDescription& window, UINT dpi);
@@ -21,5 +21,5 @@ public:
 
 private:
     HFONT m_regular;
-    std::vector<std::pair<std::string_view, HFONT>> m_looks;
+    std::vector<std::pair<std::string_view, HFONT>> m_own;
 };

@@ -1,5 +1,5 @@
-#include "described_window.h"
-#include "form1.h"
+#include "front_end.h"
+#include "window.h"
 
 #include <windows.h>
 
@@ -11,8 +11,8 @@ namespace {
 // Runs the program until its last window has closed.
 int RunWindows()
 {
-    Form1 form1;
-    form1.open();
+    FrontEnd frontEnd;
+    frontEnd.start();
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (HandleDialogKeys(message))

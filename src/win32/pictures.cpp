@@ -1,11 +1,10 @@
 #include "pictures.h"
 
-#include "form1_description.h"
 #include "resource_ids.h"
 
-void DrawBanner(const DRAWITEMSTRUCT& item, UINT dpi, COLORREF face)
+void DrawBanner(const DRAWITEMSTRUCT& item, UINT dpi, const morvane::forms::ControlTraits& banner)
 {
-    const HBRUSH faceBrush = CreateSolidBrush(face);
+    const HBRUSH faceBrush = CreateSolidBrush(RGB(banner.face.red, banner.face.green, banner.face.blue));
     FillRect(item.hDC, &item.rcItem, faceBrush);
     DeleteObject(faceBrush);
 
@@ -17,8 +16,8 @@ void DrawBanner(const DRAWITEMSTRUCT& item, UINT dpi, COLORREF face)
         return;
     BITMAP size{};
     GetObjectW(picture, sizeof size, &size);
-    const int width = MulDiv(morvane::forms::kBannerPictureWidth, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
-    const int height = MulDiv(morvane::forms::kBannerPictureHeight, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+    const int width = MulDiv(banner.picture.width, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
+    const int height = MulDiv(banner.picture.height, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI);
     const int left = (item.rcItem.left + item.rcItem.right - width) / 2;
     const int top = (item.rcItem.top + item.rcItem.bottom - height) / 2;
 

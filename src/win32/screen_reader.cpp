@@ -2,6 +2,8 @@
 
 #include "text.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 namespace {
@@ -12,42 +14,41 @@ constexpr int kPolite = 1;
 
 } // namespace
 
-ScreenReaderAnnotations::ScreenReaderAnnotations()
+ScreenReader::ScreenReader()
 {
     CoCreateInstance(CLSID_AccPropServices, nullptr, CLSCTX_INPROC_SERVER, IID_IAccPropServices,
                      reinterpret_cast<void**>(&m_services));
 }
 
-ScreenReaderAnnotations::~ScreenReaderAnnotations()
+ScreenReader::~ScreenReader()
 {
     if (m_services)
         m_services->Release();
 }
 
-void ScreenReaderAnnotations::name(HWND control, std::string_view name) const
+void ScreenReader::describe(HWND control, std::string_view name, std::string_view description) const
 {
     if (m_services && !name.empty())
         m_services->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_NAME, Wide(name).c_str());
-}
-
-void ScreenReaderAnnotations::describe(HWND control, std::string_view description) const
-{
     if (m_services && !description.empty())
         m_services->SetHwndPropStr(control, OBJID_CLIENT, CHILDID_SELF, PROPID_ACC_DESCRIPTION,
                                    Wide(description).c_str());
 }
 
-void ScreenReaderAnnotations::makeLiveRegion(HWND control) const
+void ScreenReader::makeLiveRegion(HWND mainWindow)
 {
+    m_liveRegion = CreateWindowExW(0, WC_STATICW, L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 0, 0, mainWindow,
+                                   nullptr, GetModuleHandleW(nullptr), nullptr);
     if (!m_services)
         return;
     VARIANT polite{};
     polite.vt = VT_I4;
     polite.lVal = kPolite;
-    m_services->SetHwndProp(control, OBJID_CLIENT, CHILDID_SELF, kLiveSettingProperty, polite);
+    m_services->SetHwndProp(m_liveRegion, OBJID_CLIENT, CHILDID_SELF, kLiveSettingProperty, polite);
 }
 
-void AnnounceLiveRegion(HWND region)
+void ScreenReader::announce(std::string_view text) const
 {
-    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, region, OBJID_CLIENT, CHILDID_SELF);
+    SetWindowTextW(m_liveRegion, Wide(text).c_str());
+    NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, m_liveRegion, OBJID_CLIENT, CHILDID_SELF);
 }

@@ -8,22 +8,23 @@
 
 // What Windows' screen readers (Narrator, NVDA) are told beyond what Windows' own controls
 // say of themselves, through Active Accessibility's annotation service: a control's name
-// and description, and a polite live region whose changes they read out without the
-// focus moving. Where the service is missing, the controls keep their own texts.
-class ScreenReaderAnnotations {
+// and description, and, in a polite live region of the main window, a text that they read
+// out without the focus moving. Where the service is missing, the controls keep their own
+// texts.
+class ScreenReader {
 public:
-    ScreenReaderAnnotations();
-    ~ScreenReaderAnnotations();
-    ScreenReaderAnnotations(const ScreenReaderAnnotations&) = delete;
-    ScreenReaderAnnotations& operator=(const ScreenReaderAnnotations&) = delete;
+    ScreenReader();
+    ~ScreenReader();
+    ScreenReader(const ScreenReader&) = delete;
+    ScreenReader& operator=(const ScreenReader&) = delete;
 
-    void name(HWND control, std::string_view name) const;
-    void describe(HWND control, std::string_view description) const;
-    void makeLiveRegion(HWND control) const;
+    // Names and describes the control where the description says more than its text.
+    void describe(HWND control, std::string_view name, std::string_view description) const;
+    // A live region of no size in the main window, for what announce() says.
+    void makeLiveRegion(HWND mainWindow);
+    void announce(std::string_view text) const;
 
 private:
     IAccPropServices* m_services = nullptr;
+    HWND m_liveRegion = nullptr;
 };
-
-// Tells screen readers the text of a live region that has just changed.
-void AnnounceLiveRegion(HWND region);

@@ -66,6 +66,14 @@ std::optional<std::string> ScriptPlayer::check(const std::string& what, const st
         m_driver.settle();
         if (const std::string spoken = Joined(m_driver.takeSpoken(), "\n"); spoken != expected)
             return "screen readers were told \"" + spoken + "\"";
+    } else if (what == "ended") {
+        if (!eventually([&] { return m_driver.ended(); }))
+            return "the program still runs";
+    } else if (what == "running") { // and goes on running a while
+        for (int moment = 0; moment < 5; ++moment)
+            m_driver.settle();
+        if (m_driver.ended())
+            return "the program has ended";
     } else if (what == "centred") { // give or take the frame the window system adds
         const std::optional<Point> centre = m_driver.centre(name.empty() ? "Form1" : name);
         const std::optional<Point> around = m_driver.centre(name.empty() ? "" : "Form1");

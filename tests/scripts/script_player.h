@@ -32,6 +32,7 @@ public:
     virtual std::vector<std::string> takeOpened() = 0;
     virtual std::vector<std::string> takeSpoken() = 0;
     virtual bool isFile(const std::string& opened) const = 0;
+    virtual bool ended() const = 0; // the program has ended
 
     // Lets the program run a moment, as between two things a person does.
     virtual void settle() = 0;

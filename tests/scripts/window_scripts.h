@@ -17,9 +17,11 @@
 //                          ["message"], closed <window>, opened <end of the address> (a page
 //                          opened is a file that exists; none is in the current folder),
 //                          centred (the main window on the screen), centred <dialog> (on the main window),
+//                          running (the program runs, and goes on running a while), ended,
 //                          reading "<Label18>|...|<Label32>|<Label34>|<Label36>|<Label38>|<Label39>",
 //                          spoken "<text>": what screen readers were told since the last such check
 //                          (spoken "": nothing)
+#include <ostream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,6 +33,11 @@ struct Script {
 
 // The scripts, their placeholders filled in.
 std::vector<Script> WindowScripts();
+
+// A script as test frameworks name a case of it: its name with every character but
+// letters and digits made '_'; and as GoogleTest prints it, by its name.
+std::string Identifier(const Script& script);
+void PrintTo(const Script& script, std::ostream* out);
 
 struct Step {
     std::string verb;

@@ -1,8 +1,7 @@
 #include "win32_driver.h"
 
 #include "control_ids.h"
-#include "dialog_descriptions.h"
-#include "form1_description.h"
+#include "program.h"
 #include "text.h"
 #include "user_input.h"
 
@@ -13,8 +12,6 @@
 using namespace morvane::forms;
 
 namespace {
-
-constexpr std::array<const WindowDescription*, 3> kWindows{&kForm1, &kDialog1, &kDialog};
 
 // The live-region events arrive on the driver's thread while it pumps its messages.
 std::vector<std::string>& Spoken()
@@ -122,7 +119,7 @@ void Win32Driver::act(const std::string& verb, const std::string& argument)
     else if (verb == "paste" || verb == "key")
         verb == "key" ? PressKey(argument) : (PutOnClipboard(argument), PressKey("Ctrl+V"));
     else if (verb == "click" || verb == "okay")
-        Click(verb == "click" ? control("Form1", argument) : control(argument, kOkayButton));
+        Click(verb == "click" ? control("Form1", argument) : control(argument, "Command1"));
     else if (verb == "close" && shown)
         PostMessageW(shown, WM_SYSCOMMAND, SC_CLOSE, 0);
     else if (verb == "activate" && shown)
@@ -198,8 +195,7 @@ std::string Win32Driver::nameOf(HWND window) const
         return std::string(described->name);
     while (GetParent(window) != root) // the edit field inside the sex box stands for it
         window = GetParent(window);
-    const auto index = static_cast<std::size_t>(GetDlgCtrlID(window) - kFirstControlId);
-    return index < described->controls.size() ? std::string(described->controls[index].name) : std::string();
+    return std::string(ControlNamed(*described, GetDlgCtrlID(window)));
 }
 
 GUITHREADINFO Win32Driver::threadInfo() const
@@ -258,6 +254,11 @@ std::vector<std::string> Win32Driver::takeSpoken()
 {
     PumpMessages();
     return std::exchange(Spoken(), {});
+}
+
+bool Win32Driver::ended() const
+{
+    return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0;
 }
 
 bool Win32Driver::isFile(const std::string& opened) const

@@ -26,6 +26,7 @@ public:
     std::vector<std::string> takeOpened() override;
     std::vector<std::string> takeSpoken() override;
     bool isFile(const std::string& opened) const override;
+    bool ended() const override;
     void settle() override;
 
 private:

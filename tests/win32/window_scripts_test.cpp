@@ -7,12 +7,6 @@
 
 #include <gtest/gtest.h>
 
-// GoogleTest names a failing script by its name.
-void PrintTo(const Script& script, std::ostream* out)
-{
-    *out << script.name;
-}
-
 namespace {
 
 std::wstring g_program;
@@ -29,15 +23,8 @@ TEST_P(WindowScriptsTest, ShouldAnswerWhatThePersonDoes)
         ASSERT_EQ(player.play(step), std::nullopt) << step;
 }
 
-std::string TestName(const testing::TestParamInfo<Script>& script)
-{
-    std::string name;
-    for (const char c : script.param.name)
-        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
-    return name;
-}
-
-INSTANTIATE_TEST_SUITE_P(Shared, WindowScriptsTest, testing::ValuesIn(WindowScripts()), TestName);
+INSTANTIATE_TEST_SUITE_P(Shared, WindowScriptsTest, testing::ValuesIn(WindowScripts()),
+                         [](const testing::TestParamInfo<Script>& script) { return Identifier(script.param); });
 
 } // namespace
 

@@ -1,4 +1,4 @@
-#include "window_palette.h"
+#include "colours.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "classic_font.h"
+#include "fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

@@ -9,7 +9,7 @@
 // One of the program's own PNG pictures (":/pictures/<name>"), read by Qt's built-in PNG
 // reader without asking the image-format plugins first: asking them loads each plugin
 // library at start-up only to hear that none reads PNG.
-QPixmap Picture(const char* name);
+QPixmap LoadPicture(const char* name);
 
 // A picture for a screen of the given device pixel ratio: "<name>.png", and on a scaled
 // screen its drawing at twice the size, "<name>@2x.png", as well; Qt draws whichever

@@ -1,8 +1,8 @@
-#include "picture.h"
+#include "pictures.h"
 
 #include <QImageReader>
 
-QPixmap Picture(const char* name)
+QPixmap LoadPicture(const char* name)
 {
     QImageReader reader(QStringLiteral(":/pictures/") + QLatin1StringView(name), "png");
     reader.setAutoDetectImageFormat(false);
@@ -14,9 +14,9 @@ QPixmap Picture(const char* name)
 QIcon ScalablePicture(std::string_view name, qreal devicePixelRatio)
 {
     const QByteArray base(name.data(), static_cast<qsizetype>(name.size()));
-    QIcon icon(Picture(base + ".png"));
+    QIcon icon(LoadPicture(base + ".png"));
     if (devicePixelRatio > 1)
-        icon.addPixmap(Picture(base + "@2x.png"));
+        icon.addPixmap(LoadPicture(base + "@2x.png"));
     return icon;
 }
 
@@ -25,8 +25,8 @@ QIcon ScalablePicture(std::string_view name, qreal devicePixelRatio)
 QCursor HandCursor(qreal devicePixelRatio)
 {
     if (devicePixelRatio < 1.5)
-        return QCursor(Picture("hand.png"), 0, 0);
-    QPixmap large = Picture("hand@2x.png");
+        return QCursor(LoadPicture("hand.png"), 0, 0);
+    QPixmap large = LoadPicture("hand@2x.png");
     large.setDevicePixelRatio(2);
     return QCursor(large, 0, 0);
 }

@@ -1,0 +1,158 @@
+#include "renderer.h"
+
+#include "colours.h"
+#include "fonts.h"
+#include "pictures.h"
+#include "twips.h"
+
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleFactory>
+
+using namespace morvane::forms;
+
+namespace {
+
+QWidget* MakeLabel(const Control& control, QWidget* parent)
+{
+    auto* label = new QLabel(FromUtf8(control.text), parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setWordWrap(true);
+    if (control.kind == ControlKind::Link)
+        label->setCursor(HandCursor(parent->devicePixelRatio()));
+    return label;
+}
+
+QWidget* MakeTextBox(const Control& control, QWidget* parent)
+{
+    auto* box = new QLineEdit(FromUtf8(control.text), parent);
+    if (control.traits.maxLength > 0)
+        box->setMaxLength(control.traits.maxLength);
+    return box;
+}
+
+QWidget* MakeComboBox(const Control& control, QWidget* parent)
+{
+    auto* combo = new QComboBox(parent);
+    combo->setEditable(true);
+    // What the user types stays as typed: no completion, no case folding, no new items.
+    combo->setCompleter(nullptr);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    for (const std::string_view item : control.traits.items)
+        combo->addItem(FromUtf8(item));
+    combo->setCurrentIndex(-1);
+    combo->setEditText(FromUtf8(control.text));
+    return combo;
+}
+
+QWidget* MakeButton(const Control& control, QWidget* parent)
+{
+    auto* button = new QPushButton(FromUtf8(control.text), parent);
+    button->setPalette(WindowPalette());
+    button->setAutoDefault(true); // Enter presses the focused button, never another one
+    return button;
+}
+
+// A picture on a pale face that takes no focus.
+QWidget* MakeBanner(const Control& control, QWidget* parent)
+{
+    auto* banner = new QPushButton(parent);
+    const Picture& picture = control.traits.picture;
+    banner->setFlat(true);
+    banner->setFocusPolicy(Qt::NoFocus);
+    banner->setIcon(ScalablePicture(picture.name, parent->devicePixelRatio()));
+    banner->setIconSize(QSize(picture.width, picture.height));
+    QPalette face = banner->palette();
+    face.setColor(QPalette::Button, QColor(control.traits.face.red, control.traits.face.green, control.traits.face.blue));
+    banner->setPalette(face);
+    banner->setAutoFillBackground(true);
+    return banner;
+}
+
+// The Windows style draws the etched frame line through the caption, where the layout
+// expects it; the labels inside keep the application's style.
+QWidget* MakeFrame(const Control& control, QWidget* parent)
+{
+    auto* frame = new QGroupBox(FromUtf8(control.text), parent);
+    QStyle* etched = parent->window()->findChild<QStyle*>();
+    if (!etched) {
+        etched = QStyleFactory::create(QStringLiteral("Windows"));
+        etched->setParent(parent->window());
+    }
+    frame->setStyle(etched);
+    return frame;
+}
+
+QWidget* MakeControl(const Control& control, QWidget* parent)
+{
+    switch (control.kind) {
+    case ControlKind::Label:
+    case ControlKind::Link:
+        return MakeLabel(control, parent);
+    case ControlKind::Frame:
+        return MakeFrame(control, parent);
+    case ControlKind::TextBox:
+        return MakeTextBox(control, parent);
+    case ControlKind::ComboBox:
+        return MakeComboBox(control, parent);
+    case ControlKind::Button:
+        return MakeButton(control, parent);
+    case ControlKind::Banner:
+        return MakeBanner(control, parent);
+    }
+    return nullptr;
+}
+
+// What is the same for every kind: name, place, look, tip and what screen readers are told.
+void Describe(QWidget* widget, const Control& control)
+{
+    const ControlTraits& traits = control.traits;
+    widget->setObjectName(FromUtf8(control.name));
+    widget->setGeometry(TwipsRect(control.place));
+    if (traits.font != Font{})
+        widget->setFont(ClassicFont(traits.font));
+    if (traits.ink != kBlack) {
+        QPalette palette = widget->palette();
+        palette.setColor(QPalette::WindowText, QColor(traits.ink.red, traits.ink.green, traits.ink.blue));
+        widget->setPalette(palette);
+    }
+    widget->setToolTip(FromUtf8(traits.tip));
+    widget->setAccessibleName(FromUtf8(traits.spokenName));
+    widget->setAccessibleDescription(FromUtf8(traits.spokenDescription));
+}
+
+} // namespace
+
+Controls Render(QWidget* window, const WindowDescription& description)
+{
+    constexpr Qt::WindowFlags kFixedTitleBar = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    window->setWindowFlags(description.kind == WindowKind::Main
+                               ? Qt::Window | kFixedTitleBar | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                               : Qt::Tool | kFixedTitleBar); // a tool window has no task-bar button
+    window->setObjectName(FromUtf8(description.name));
+    window->setWindowTitle(FromUtf8(description.title));
+    window->setAccessibleName(FromUtf8(description.spokenName));
+    window->setFixedSize(ClientSize(description));
+    window->setFont(ClassicFont());
+    window->setPalette(WindowPalette());
+    window->setAutoFillBackground(true);
+
+    Controls controls;
+    for (const Control& control : description.controls) {
+        QWidget* widget = MakeControl(control, control.traits.container.empty() ? window : controls.at(control.traits.container));
+        Describe(widget, control);
+        controls.emplace(control.name, widget);
+    }
+    // A caption label is its control's buddy, which gives screen readers the labelled-by
+    // relation: a reader announces "Element : Water".
+    for (const Control& control : description.controls) {
+        if (!control.traits.names.empty())
+            static_cast<QLabel*>(controls.at(control.name))->setBuddy(controls.at(control.traits.names));
+    }
+    return controls;
+}

@@ -1,0 +1,43 @@
+#include "window.h"
+
+#include <QCloseEvent>
+#include <QMouseEvent>
+#include <QPushButton>
+
+using namespace morvane::forms;
+
+Window::Window(const WindowDescription& description, Program& program)
+    : m_description(description)
+    , m_program(program)
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    m_controls = Render(this, description);
+    for (const Control& control : description.controls) {
+        QWidget* widget = m_controls.at(control.name);
+        if (control.kind == ControlKind::Button)
+            connect(static_cast<QPushButton*>(widget), &QPushButton::clicked, this,
+                    [this, name = control.name] { m_program.pressed(m_description, name); });
+        else if (control.kind == ControlKind::Link)
+            widget->installEventFilter(this);
+    }
+}
+
+// Hidden first, so that the activation the program hands on lands where it says.
+void Window::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    hide();
+    m_program.closed(m_description);
+}
+
+// A link answers a click released over it.
+bool Window::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto* link = qobject_cast<QWidget*>(watched);
+    if (link && event->type() == QEvent::MouseButtonRelease) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::LeftButton && link->rect().contains(mouse->position().toPoint()))
+            m_program.pressed(m_description, ControlNamed(m_description, link->objectName().toStdString()).name);
+    }
+    return QWidget::eventFilter(watched, event);
+}

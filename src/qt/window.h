@@ -1,0 +1,29 @@
+#pragma once
+
+#include "program.h"
+#include "renderer.h"
+
+#include <QWidget>
+
+// One of the program's windows, made from its description, of a fixed size and white,
+// without an owner; it deletes itself when closed. It reports to the program what happens
+// to it: a button pressed (by a click, Enter or Space on it, or its access key), the link
+// clicked, the window closed. Esc presses nothing.
+class Window : public QWidget {
+    Q_OBJECT
+
+public:
+    Window(const morvane::forms::WindowDescription& description, morvane::forms::Program& program);
+
+    const morvane::forms::WindowDescription& description() const { return m_description; }
+    QWidget* control(std::string_view name) const { return m_controls.at(name); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    const morvane::forms::WindowDescription& m_description;
+    morvane::forms::Program& m_program;
+    Controls m_controls;
+};

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "platform.h"
+#include "program.h"
+#include "screen_reader.h"
+#include "window.h"
+
+#include <memory>
+#include <vector>
+
+// The Win32 front end: lends the program Windows' own windows, made from their
+// descriptions, and Windows' services (the browser, screen readers, the locale). The
+// dialogs have a hidden owner, so that they have no task-bar button and stay free of the
+// main window. The program ends the message loop when its last window has closed.
+class FrontEnd : private morvane::forms::Platform {
+public:
+    FrontEnd();
+    ~FrontEnd();
+    FrontEnd(const FrontEnd&) = delete;
+    FrontEnd& operator=(const FrontEnd&) = delete;
+
+    // Opens the main window, as the program starts.
+    void start() { m_program.start(); }
+
+private:
+    using WindowDescription = morvane::forms::WindowDescription;
+
+    // Platform
+    void open(const WindowDescription& window, const WindowDescription* around) override;
+    void activate(const WindowDescription& window) override;
+    void close(const WindowDescription& window) override;
+    std::string text(const WindowDescription& window, std::string_view control) const override;
+    void setText(const WindowDescription& window, std::string_view control, std::string_view text) override;
+    void moveFocus(const WindowDescription& window, std::string_view control) override;
+    void openAddress(std::string_view address) override;
+    void openPage(std::string_view fileName) override;
+    void announce(std::string_view text) override;
+    std::string decimalSeparator() const override;
+    void quit() override;
+
+    Window& window(const WindowDescription& window) const;
+
+    morvane::forms::Program m_program{*this};
+    ScreenReader m_screenReader;
+    HWND m_hiddenOwner = nullptr;
+    std::vector<std::unique_ptr<Window>> m_windows; // one for each of the program's windows, in its order
+};

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "colours.h"
+#include "fonts.h"
+#include "program.h"
+#include "renderer.h"
+#include "screen_reader.h"
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <string_view>
+
+// Lets the program's window that a message is for handle the dialog keys: Tab and
+// Shift+Tab, Alt with an access key, Enter and Space on the focused button.
+bool HandleDialogKeys(MSG& message);
+
+// One of the program's windows, made from its description: its frame and title, and its
+// controls laid out for the dpi of the screen it is on, again whenever that changes;
+// white with the described fonts and inks, or the system's colours under high contrast.
+// It keeps its focused control while another window is active, and reports to the program
+// what happens to it: a button pressed, the link clicked, the window active, the window
+// closed. The C++ object outlives its window, so that a closed window can be made afresh.
+class Window {
+public:
+    Window(const morvane::forms::WindowDescription& description, morvane::forms::Program& program,
+           const ScreenReader& screenReader);
+    ~Window();
+    Window(const Window&) = delete;
+    Window& operator=(const Window&) = delete;
+
+    // Makes the window and its controls, centred on `area` (screen pixels), and shows it.
+    void open(HWND owner, const RECT& area);
+    HWND hwnd() const { return m_hwnd; }
+    bool isOpen() const { return m_hwnd != nullptr; }
+    std::string text(std::string_view control) const;
+    void setText(std::string_view control, std::string_view text);
+    // Brings the window to the front and makes it the active one.
+    void activate() const;
+    // Puts the focus in the control, now if the window is active, else when it next is.
+    void focusOn(std::string_view control);
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void layOut(UINT dpi);
+    void commanded(HWND control, WORD notification);
+    void restoreFocus();
+    LRESULT colourControl(HDC dc, HWND control) const;
+    const morvane::forms::Control* controlOf(HWND control) const;
+
+    const morvane::forms::WindowDescription& m_description;
+    morvane::forms::Program& m_program;
+    const ScreenReader& m_screenReader;
+    HWND m_hwnd = nullptr;
+    UINT m_dpi = USER_DEFAULT_SCREEN_DPI;
+    // The control that had the focus when the window was left, which gets it back on the
+    // return: a window that is not a dialog forgets it by itself.
+    HWND m_focus = nullptr;
+    Controls m_controls;
+    std::unique_ptr<Fonts> m_fonts;
+    Colours m_colours;
+    HCURSOR m_hand = nullptr; // over links
+};
