@@ -7,25 +7,30 @@
 
 namespace morvane::forms {
 
-// What the program asks of a front end: its windows made from their descriptions, their
-// controls' texts and the focus, and the platform's ways of reaching beyond the windows.
-// Windows and controls are named by their descriptions.
+// One of the program's windows as a front end made it from its description, as the
+// program uses it. Its controls are named by the description.
+class ShownWindow {
+public:
+    virtual std::string text(std::string_view control) const = 0;
+    virtual void setText(std::string_view control, std::string_view text) = 0;
+    // Puts the focus in the control: now if the window is active, else when it next is.
+    virtual void moveFocus(std::string_view control) = 0;
+    // Shows the window if it is not shown yet, brings it to the front and makes it the
+    // active one; a minimized one stays as it is.
+    virtual void activate() = 0;
+    // Closes the window; the front end reports it closed, as when the person closes it.
+    virtual void close() = 0;
+
+protected:
+    ~ShownWindow() = default;
+};
+
+// What the program asks of a front end beyond its windows' controls.
 class Platform {
 public:
-    // Makes the window from its description and shows it, centred on the open window
-    // `around` where that is shown, and on the screen otherwise or for no window.
-    virtual void open(const WindowDescription& window, const WindowDescription* around) = 0;
-    // Brings an open window to the front and makes it the active one; a minimized one
-    // stays as it is.
-    virtual void activate(const WindowDescription& window) = 0;
-    // Closes an open window; the front end reports it closed, as when the person closes it.
-    virtual void close(const WindowDescription& window) = 0;
-
-    virtual std::string text(const WindowDescription& window, std::string_view control) const = 0;
-    virtual void setText(const WindowDescription& window, std::string_view control, std::string_view text) = 0;
-    // Puts the focus in the control: now if its window is active, else when it next is.
-    virtual void moveFocus(const WindowDescription& window, std::string_view control) = 0;
-
+    // Makes the window from its description, to be shown centred on `around` where that
+    // is shown, and on the screen otherwise or for none; activate() shows it.
+    virtual ShownWindow& open(const WindowDescription& window, ShownWindow* around) = 0;
     // Opens a web address, or a page that comes with the program, in the user's browser;
     // where nothing can, nothing happens and nothing is said.
     virtual void openAddress(std::string_view address) = 0;

@@ -14,15 +14,15 @@ Program::Program(Platform& platform)
 
 void Program::start()
 {
-    m_open.push_back(&kForm1);
-    m_platform.open(kForm1, nullptr);
-    m_platform.moveFocus(kForm1, kYearBox);
-    m_platform.activate(kForm1);
+    ShownWindow& form1 = *(m_open[&kForm1] = &m_platform.open(kForm1, nullptr));
+    form1.moveFocus(kYearBox);
+    form1.activate();
 }
 
-bool Program::isOpen(const WindowDescription& window) const
+ShownWindow* Program::shown(const WindowDescription& window) const
 {
-    return std::ranges::find(m_open, &window) != m_open.end();
+    const auto open = m_open.find(&window);
+    return open == m_open.end() ? nullptr : open->second;
 }
 
 void Program::pressed(const WindowDescription& window, std::string_view control)
@@ -35,14 +35,13 @@ void Program::pressed(const WindowDescription& window, std::string_view control)
     case Command::Reset:
         return reset();
     case Command::About:
-        openOnce(kDialog);
-        return m_platform.activate(kDialog);
+        return openOnce(kDialog).activate();
     case Command::Help:
         return m_platform.openPage(kHelpPageName);
     case Command::WebSite:
         return m_platform.openAddress(kMakerWebAddress);
     case Command::Close:
-        return m_platform.close(window);
+        return shown(window)->close();
     case Command::ReturnToYearBox:
         return returnToYearBox(window);
     }
@@ -51,72 +50,73 @@ void Program::pressed(const WindowDescription& window, std::string_view control)
 void Program::activated(const WindowDescription& window)
 {
     if (&window == &kForm1 && m_lastActive != &kForm1)
-        m_platform.setText(kForm1, kTipLabel, kDefaultTip);
+        shown(kForm1)->setText(kTipLabel, kDefaultTip);
     m_lastActive = &window;
 }
 
 void Program::closed(const WindowDescription& window)
 {
-    std::erase(m_open, &window);
-    if (isOpen(kForm1))
-        m_platform.activate(kForm1);
+    m_open.erase(&window);
+    if (ShownWindow* form1 = shown(kForm1))
+        form1->activate();
     else if (m_open.empty())
         m_platform.quit();
 }
 
 void Program::calculate()
 {
-    const std::string year = m_platform.text(kForm1, kYearBox);
-    const std::string sex = m_platform.text(kForm1, kSexBox);
-    const auto result = Calculate({year, sex}, m_platform.text(kForm1, kElementLabel), m_platform.decimalSeparator());
+    ShownWindow& form1 = *shown(kForm1);
+    const std::string year = form1.text(kYearBox);
+    const std::string sex = form1.text(kSexBox);
+    const auto result = Calculate({year, sex}, form1.text(kElementLabel), m_platform.decimalSeparator());
 
     if (const auto* failure = std::get_if<InputFailure>(&result)) {
         if (failure->clearsYear)
-            m_platform.setText(kForm1, kYearBox, "");
-        m_platform.moveFocus(kForm1, failure->focus == InputBox::Year ? kYearBox : kSexBox);
-        openOnce(kDialog1);
-        m_platform.setText(kDialog1, kMessageLabel, failure->message);
-        m_platform.activate(kDialog1);
+            form1.setText(kYearBox, "");
+        form1.moveFocus(failure->focus == InputBox::Year ? kYearBox : kSexBox);
+        ShownWindow& message = openOnce(kDialog1);
+        message.setText(kMessageLabel, failure->message);
+        message.activate();
         return;
     }
 
     const auto& reading = std::get<KuaReading>(result);
-    m_platform.setText(kForm1, kKuaNumberLabel, reading.kuaNumber);
+    form1.setText(kKuaNumberLabel, reading.kuaNumber);
     for (std::size_t entry = 0; entry < reading.entries.size(); ++entry) {
         if (const std::optional<std::string_view> text = reading.entries[entry])
-            m_platform.setText(kForm1, kReadingLabels[entry], *text);
+            form1.setText(kReadingLabels[entry], *text);
     }
-    m_platform.announce(SpokenReading([this](std::string_view label) { return m_platform.text(kForm1, label); }));
+    m_platform.announce(SpokenReading([&form1](std::string_view label) { return form1.text(label); }));
 }
 
 void Program::reset()
 {
-    m_platform.setText(kForm1, kYearBox, "");
-    m_platform.setText(kForm1, kSexBox, kSexPrompt);
+    ShownWindow& form1 = *shown(kForm1);
+    form1.setText(kYearBox, "");
+    form1.setText(kSexBox, kSexPrompt);
     for (const Control& caption : kForm1.controls) {
         if (CaptionsAValue(kForm1, caption))
-            m_platform.setText(kForm1, caption.traits.names, "");
+            form1.setText(caption.traits.names, "");
     }
-    m_platform.setText(kForm1, kTipLabel, kDefaultTip);
-    m_platform.moveFocus(kForm1, kYearBox);
+    form1.setText(kTipLabel, kDefaultTip);
+    form1.moveFocus(kYearBox);
 }
 
 // About's O&kay puts the focus in the year box, but never brings back a closed window.
 void Program::returnToYearBox(const WindowDescription& dialog)
 {
-    if (isOpen(kForm1)) {
-        m_platform.moveFocus(kForm1, kYearBox);
-        m_platform.activate(kForm1);
+    if (ShownWindow* form1 = shown(kForm1)) {
+        form1->moveFocus(kYearBox);
+        form1->activate();
     }
-    m_platform.close(dialog);
+    shown(dialog)->close();
 }
 
-void Program::openOnce(const WindowDescription& dialog)
+ShownWindow& Program::openOnce(const WindowDescription& dialog)
 {
-    if (isOpen(dialog))
-        return;
-    m_open.push_back(&dialog);
-    m_platform.open(dialog, isOpen(kForm1) ? &kForm1 : nullptr);
+    if (ShownWindow* open = shown(dialog))
+        return *open;
+    return *(m_open[&dialog] = &m_platform.open(dialog, shown(kForm1)));
 }
 
 } // namespace morvane::forms

@@ -5,7 +5,7 @@
 #include "platform.h"
 
 #include <array>
-#include <vector>
+#include <map>
 
 namespace morvane::forms {
 
@@ -35,17 +35,17 @@ public:
     // activation back; once no window is open, the program ends.
     void closed(const WindowDescription& window);
 
-    bool isOpen(const WindowDescription& window) const;
-
 private:
     void calculate();
     void reset();
     void returnToYearBox(const WindowDescription& dialog);
     // Opens a dialog, centred on the main window, unless it is open already.
-    void openOnce(const WindowDescription& dialog);
+    ShownWindow& openOnce(const WindowDescription& dialog);
+
+    ShownWindow* shown(const WindowDescription& window) const;
 
     Platform& m_platform;
-    std::vector<const WindowDescription*> m_open;
+    std::map<const WindowDescription*, ShownWindow*> m_open;
     const WindowDescription* m_lastActive = nullptr;
 };
 

@@ -42,20 +42,92 @@ std::string CutTo(const std::string& text, int limit)
 
 } // namespace
 
+// A window as plain data: every control's text, its place and its focused control.
+class FrontEnd::Window : public ShownWindow {
+public:
+    Window(FrontEnd& frontEnd, const WindowDescription& of, std::pair<int, int> centre)
+        : description(of)
+        , left(centre.first - TwipsToPixels(of.width) / 2)
+        , top(centre.second - TwipsToPixels(of.height) / 2)
+        , m_frontEnd(frontEnd)
+    {
+        for (const Control& control : of.controls) {
+            texts.emplace(control.name, control.text);
+            if (focus.empty() && TakesFocus(control.kind))
+                focus = control.name;
+        }
+    }
+
+    std::string text(std::string_view control) const override
+    {
+        return usable("read") ? texts.at(control) : std::string();
+    }
+
+    void setText(std::string_view control, std::string_view text) override
+    {
+        if (usable("wrote in"))
+            texts.at(control) = text;
+    }
+
+    void moveFocus(std::string_view control) override
+    {
+        if (!usable("moved the focus in"))
+            return;
+        if (TakesFocus(ControlNamed(description, control).kind))
+            focus = control;
+        else
+            m_frontEnd.m_faults.push_back("moved the focus to " + std::string(control) + ", which takes none");
+    }
+
+    void activate() override
+    {
+        if (!usable("activated"))
+            return;
+        shown = true;
+        m_frontEnd.activateWindow(description);
+    }
+
+    void close() override
+    {
+        if (usable("closed"))
+            m_frontEnd.closeWindow(description);
+    }
+
+    const WindowDescription& description;
+    int left;
+    int top;
+    bool shown = false;
+    bool closed = false;
+    std::map<std::string_view, std::string> texts; // every control's
+    std::string_view focus;
+
+private:
+    bool usable(std::string_view call) const
+    {
+        if (closed)
+            m_frontEnd.m_faults.push_back(std::string(call) + " " + std::string(description.name) + " after it closed");
+        return !closed;
+    }
+
+    FrontEnd& m_frontEnd;
+};
+
 FrontEnd::FrontEnd(std::filesystem::path pages)
     : m_pages(std::move(pages))
 {
     m_program.start();
 }
 
+FrontEnd::~FrontEnd() = default;
+
 void FrontEnd::click(const WindowDescription& window, std::string_view control)
 {
-    if (!find(window) || !HasControl(window, control))
+    if (!shown(window) || !HasControl(window, control))
         return;
     activateWindow(window); // a click makes its window the active one first
     const ControlKind kind = ControlNamed(window, control).kind;
     if (TakesFocus(kind))
-        find(window)->focus = control;
+        shown(window)->focus = control;
     if (kind == ControlKind::Button || kind == ControlKind::Link)
         m_program.pressed(window, control);
 }
@@ -89,28 +161,27 @@ void FrontEnd::tab(int step)
     }
     const auto at = std::ranges::find(order, focus()) - order.begin();
     const auto size = static_cast<std::ptrdiff_t>(order.size());
-    find(*m_active)->focus = order[static_cast<std::size_t>((at + step + size) % size)];
+    shown(*m_active)->focus = order[static_cast<std::size_t>((at + step + size) % size)];
 }
 
 void FrontEnd::type(std::string_view text)
 {
-    std::string* shown = focusedText();
-    if (!shown)
-        return;
-    *shown = CutTo(*shown + std::string(text), ControlNamed(*m_active, focus()).traits.maxLength);
+    if (std::string* shownText = focusedText())
+        *shownText = CutTo(*shownText + std::string(text), ControlNamed(*m_active, focus()).traits.maxLength);
 }
 
 void FrontEnd::erase()
 {
-    if (std::string* shown = focusedText())
-        shown->clear();
+    if (std::string* shownText = focusedText())
+        shownText->clear();
 }
 
 void FrontEnd::closeWindow(const WindowDescription& window)
 {
-    if (!find(window))
+    Window* open = made(window);
+    if (!open)
         return;
-    std::erase_if(m_windows, [&](const Window& open) { return open.description == &window; });
+    open->closed = true;
     if (m_active == &window)
         m_active = nullptr;
     m_program.closed(window);
@@ -118,7 +189,7 @@ void FrontEnd::closeWindow(const WindowDescription& window)
 
 void FrontEnd::activateWindow(const WindowDescription& window)
 {
-    if (!find(window) || m_active == &window)
+    if (!shown(window) || m_active == &window)
         return;
     m_active = &window;
     m_program.activated(window);
@@ -132,82 +203,39 @@ void FrontEnd::leave()
 
 void FrontEnd::moveWindow(const WindowDescription& window, int left, int top)
 {
-    if (Window* open = find(window)) {
+    if (Window* open = shown(window)) {
         open->left = left;
         open->top = top;
     }
 }
 
-bool FrontEnd::isOpen(const WindowDescription& window) const
-{
-    return find(window) != nullptr;
-}
-
 std::string FrontEnd::text(const WindowDescription& window, std::string_view control) const
 {
-    const Window* open = find(window);
+    const Window* open = shown(window);
     return open && open->texts.contains(control) ? open->texts.at(control) : std::string();
 }
 
 std::string_view FrontEnd::focus() const
 {
-    return m_active ? find(*m_active)->focus : std::string_view();
+    return m_active ? shown(*m_active)->focus : std::string_view();
 }
 
 std::pair<int, int> FrontEnd::centre(const WindowDescription* window) const
 {
-    const Window* open = window ? find(*window) : nullptr;
+    const Window* open = window ? shown(*window) : nullptr;
     if (!open)
         return {kScreenWidth / 2, kScreenHeight / 2};
     return {open->left + TwipsToPixels(window->width) / 2, open->top + TwipsToPixels(window->height) / 2};
 }
 
-void FrontEnd::open(const WindowDescription& window, const WindowDescription* around)
+ShownWindow& FrontEnd::open(const WindowDescription& window, ShownWindow* around)
 {
-    if (find(window)) {
+    if (made(window))
         m_faults.push_back("opened " + std::string(window.name) + " twice");
-        return;
-    }
-    const auto [x, y] = centre(around);
-    Window made{&window, x - TwipsToPixels(window.width) / 2, y - TwipsToPixels(window.height) / 2, {}, {}};
-    for (const Control& control : window.controls) {
-        made.texts.emplace(control.name, control.text);
-        if (made.focus.empty() && TakesFocus(control.kind))
-            made.focus = control.name;
-    }
-    m_windows.push_back(std::move(made));
-}
-
-void FrontEnd::activate(const WindowDescription& window)
-{
-    if (openOrFault(window, "activated"))
-        activateWindow(window);
-}
-
-void FrontEnd::close(const WindowDescription& window)
-{
-    if (openOrFault(window, "closed"))
-        closeWindow(window);
-}
-
-void FrontEnd::setText(const WindowDescription& window, std::string_view control, std::string_view text)
-{
-    if (Window* open = openOrFault(window, "wrote in"))
-        open->texts.at(control) = text;
-}
-
-void FrontEnd::moveFocus(const WindowDescription& window, std::string_view control)
-{
-    Window* open = openOrFault(window, "moved the focus in");
-    if (open && TakesFocus(ControlNamed(window, control).kind))
-        open->focus = control;
-    else if (open)
-        m_faults.push_back("moved the focus to " + std::string(control) + ", which takes none");
-}
-
-void FrontEnd::openAddress(std::string_view address)
-{
-    m_opened.emplace_back(address);
+    const auto* centredOn = static_cast<Window*>(around);
+    const bool onIt = centredOn && centredOn->shown && !centredOn->closed;
+    m_windows.push_back(std::make_unique<Window>(*this, window, centre(onIt ? &centredOn->description : nullptr)));
+    return *m_windows.back();
 }
 
 void FrontEnd::openPage(std::string_view fileName)
@@ -216,44 +244,34 @@ void FrontEnd::openPage(std::string_view fileName)
     m_opened.push_back(HelpPage(std::filesystem::current_path() / fileName, m_pages / fileName, isFile).string());
 }
 
-void FrontEnd::announce(std::string_view text)
-{
-    m_spoken.emplace_back(text);
-}
-
 void FrontEnd::quit()
 {
-    if (!m_windows.empty())
-        m_faults.push_back("ended with " + std::string(m_windows.front().description->name) + " open");
+    for (const auto& window : m_windows) {
+        if (!window->closed)
+            m_faults.push_back("ended with " + std::string(window->description.name) + " open");
+    }
     m_ended = true;
 }
 
-FrontEnd::Window* FrontEnd::find(const WindowDescription& window)
+FrontEnd::Window* FrontEnd::made(const WindowDescription& window) const
 {
-    const auto open = std::ranges::find(m_windows, &window, &Window::description);
-    return open == m_windows.end() ? nullptr : &*open;
+    const auto open = std::ranges::find_if(m_windows, [&](const auto& made) {
+        return &made->description == &window && !made->closed;
+    });
+    return open == m_windows.end() ? nullptr : open->get();
 }
 
-const FrontEnd::Window* FrontEnd::find(const WindowDescription& window) const
+FrontEnd::Window* FrontEnd::shown(const WindowDescription& window) const
 {
-    const auto open = std::ranges::find(m_windows, &window, &Window::description);
-    return open == m_windows.end() ? nullptr : &*open;
-}
-
-FrontEnd::Window* FrontEnd::openOrFault(const WindowDescription& window, std::string_view call)
-{
-    Window* open = find(window);
-    if (!open)
-        m_faults.push_back(std::string(call) + " " + std::string(window.name) + ", which is not open");
-    return open;
+    Window* open = made(window);
+    return open && open->shown ? open : nullptr;
 }
 
 std::string* FrontEnd::focusedText()
 {
-    if (!m_active)
-        return nullptr;
-    Window* window = find(*m_active);
-    const bool isInput = IsControl(*m_active, window->focus, ControlKind::TextBox)
-        || IsControl(*m_active, window->focus, ControlKind::ComboBox);
+    Window* window = m_active ? shown(*m_active) : nullptr;
+    const bool isInput = window
+        && (IsControl(*m_active, window->focus, ControlKind::TextBox)
+            || IsControl(*m_active, window->focus, ControlKind::ComboBox));
     return isInput ? &window->texts.at(window->focus) : nullptr;
 }

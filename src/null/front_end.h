@@ -5,6 +5,7 @@
 
 #include <filesystem>
 #include <map>
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -13,14 +14,15 @@
 // fixed size, and calls that stand for what a person does, passed on as a window system
 // would. It plays the window scripts in the tests in a blink. A call of the program that
 // a real window system could not carry out (opening a window that is open, using one that
-// is not, focusing a control that takes no focus, ending while a window is open) is noted
-// as a fault.
+// has closed, focusing a control that takes no focus, ending while a window is open) is
+// noted as a fault.
 class FrontEnd : private morvane::forms::Platform {
 public:
     using WindowDescription = morvane::forms::WindowDescription;
 
     // Help's page is looked for in the current folder, then in `pages`.
     explicit FrontEnd(std::filesystem::path pages);
+    ~FrontEnd();
 
     // What a person does. Keys and typing go to the active window's focused control.
     void click(const WindowDescription& window, std::string_view control);
@@ -38,8 +40,8 @@ public:
     void moveWindow(const WindowDescription& window, int left, int top);
 
     // What it shows.
-    bool isOpen(const WindowDescription& window) const;
-    std::string text(const WindowDescription& window, std::string_view control) const override;
+    bool isShown(const WindowDescription& window) const { return shown(window); }
+    std::string text(const WindowDescription& window, std::string_view control) const;
     const WindowDescription* active() const { return m_active; }
     std::string_view focus() const; // the focused control of the active window
     std::pair<int, int> centre(const WindowDescription* window) const; // of the screen for none
@@ -49,34 +51,24 @@ public:
     const std::vector<std::string>& faults() const { return m_faults; }
 
 private:
-    struct Window {
-        const WindowDescription* description;
-        int left;
-        int top;
-        std::map<std::string_view, std::string> texts; // every control's
-        std::string_view focus;
-    };
+    class Window;
 
     // Platform
-    void open(const WindowDescription& window, const WindowDescription* around) override;
-    void activate(const WindowDescription& window) override;
-    void close(const WindowDescription& window) override;
-    void setText(const WindowDescription& window, std::string_view control, std::string_view text) override;
-    void moveFocus(const WindowDescription& window, std::string_view control) override;
-    void openAddress(std::string_view address) override;
+    morvane::forms::ShownWindow& open(const WindowDescription& window, morvane::forms::ShownWindow* around) override;
+    void openAddress(std::string_view address) override { m_opened.emplace_back(address); }
     void openPage(std::string_view fileName) override;
-    void announce(std::string_view text) override;
+    void announce(std::string_view text) override { m_spoken.emplace_back(text); }
     std::string decimalSeparator() const override { return "."; }
     void quit() override;
 
-    Window* find(const WindowDescription& window);
-    const Window* find(const WindowDescription& window) const;
-    Window* openOrFault(const WindowDescription& window, std::string_view call);
+    Window* made(const WindowDescription& window) const; // and not closed
+    Window* shown(const WindowDescription& window) const;
     std::string* focusedText();
     void tab(int step);
 
     std::filesystem::path m_pages;
-    std::vector<Window> m_windows;
+    // Every window made, the closed ones too, so that a late call on one is seen.
+    std::vector<std::unique_ptr<Window>> m_windows;
     const WindowDescription* m_active = nullptr;
     std::vector<std::string> m_opened;
     std::vector<std::string> m_spoken;

@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -20,6 +21,34 @@ Window::Window(const WindowDescription& description, Program& program)
         else if (control.kind == ControlKind::Link)
             widget->installEventFilter(this);
     }
+}
+
+std::string Window::text(std::string_view control) const
+{
+    const QWidget* widget = m_controls.at(control);
+    if (const auto* combo = qobject_cast<const QComboBox*>(widget))
+        return combo->currentText().toStdString();
+    return widget->property("text").toString().toStdString();
+}
+
+void Window::setText(std::string_view control, std::string_view text)
+{
+    QWidget* widget = m_controls.at(control);
+    if (auto* combo = qobject_cast<QComboBox*>(widget)) {
+        combo->setCurrentIndex(-1);
+        combo->setEditText(FromUtf8(text));
+        return;
+    }
+    widget->setProperty("text", FromUtf8(text));
+}
+
+void Window::activate()
+{
+    if (isMinimized() || isActiveWindow())
+        return;
+    show();
+    raise();
+    activateWindow();
 }
 
 // Hidden first, so that the activation the program hands on lands where it says.

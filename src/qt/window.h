@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform.h"
 #include "program.h"
 #include "renderer.h"
 
@@ -9,14 +10,20 @@
 // without an owner; it deletes itself when closed. It reports to the program what happens
 // to it: a button pressed (by a click, Enter or Space on it, or its access key), the link
 // clicked, the window closed. Esc presses nothing.
-class Window : public QWidget {
+class Window : public QWidget, public morvane::forms::ShownWindow {
     Q_OBJECT
 
 public:
     Window(const morvane::forms::WindowDescription& description, morvane::forms::Program& program);
 
     const morvane::forms::WindowDescription& description() const { return m_description; }
-    QWidget* control(std::string_view name) const { return m_controls.at(name); }
+
+    // ShownWindow
+    std::string text(std::string_view control) const override;
+    void setText(std::string_view control, std::string_view text) override;
+    void moveFocus(std::string_view control) override { m_controls.at(control)->setFocus(); }
+    void activate() override;
+    void close() override { QWidget::close(); }
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -37,50 +37,17 @@ FrontEnd::~FrontEnd()
     DestroyWindow(m_hiddenOwner);
 }
 
-Window& FrontEnd::window(const WindowDescription& window) const
+ShownWindow& FrontEnd::open(const WindowDescription& description, ShownWindow* around)
 {
-    return *m_windows[static_cast<std::size_t>(std::ranges::find(kWindows, &window) - kWindows.begin())];
-}
-
-// A window opens centred on the window it is for where that is shown, and on the
-// screen otherwise.
-void FrontEnd::open(const WindowDescription& description, const WindowDescription* around)
-{
-    HWND centre = around ? window(*around).hwnd() : nullptr;
+    HWND centre = around ? static_cast<Window*>(around)->hwnd() : nullptr;
     RECT area{};
     if (!centre || !IsWindowVisible(centre) || IsIconic(centre) || !GetWindowRect(centre, &area))
         area = WorkArea(centre);
-    Window& made = window(description);
+    Window& made = *m_windows[static_cast<std::size_t>(std::ranges::find(kWindows, &description) - kWindows.begin())];
     made.open(description.kind == WindowKind::Main ? nullptr : m_hiddenOwner, area);
     if (description.kind == WindowKind::Main)
         m_screenReader.makeLiveRegion(made.hwnd());
-}
-
-void FrontEnd::activate(const WindowDescription& description)
-{
-    const Window& made = window(description);
-    if (made.isOpen() && !IsIconic(made.hwnd()))
-        made.activate();
-}
-
-void FrontEnd::close(const WindowDescription& description)
-{
-    DestroyWindow(window(description).hwnd());
-}
-
-std::string FrontEnd::text(const WindowDescription& description, std::string_view control) const
-{
-    return window(description).text(control);
-}
-
-void FrontEnd::setText(const WindowDescription& description, std::string_view control, std::string_view text)
-{
-    window(description).setText(control, text);
-}
-
-void FrontEnd::moveFocus(const WindowDescription& description, std::string_view control)
-{
-    window(description).focusOn(control);
+    return made;
 }
 
 void FrontEnd::openAddress(std::string_view address)
@@ -94,17 +61,7 @@ void FrontEnd::openPage(std::string_view fileName)
     OpenInBrowser(HelpPage(CurrentDirectory() + name, ProgramDirectory() + name, IsFile));
 }
 
-void FrontEnd::announce(std::string_view text)
-{
-    m_screenReader.announce(text);
-}
-
 std::string FrontEnd::decimalSeparator() const
 {
     return UserDecimalSeparator();
-}
-
-void FrontEnd::quit()
-{
-    PostQuitMessage(0);
 }

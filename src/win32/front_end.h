@@ -23,25 +23,18 @@ public:
     void start() { m_program.start(); }
 
 private:
-    using WindowDescription = morvane::forms::WindowDescription;
-
     // Platform
-    void open(const WindowDescription& window, const WindowDescription* around) override;
-    void activate(const WindowDescription& window) override;
-    void close(const WindowDescription& window) override;
-    std::string text(const WindowDescription& window, std::string_view control) const override;
-    void setText(const WindowDescription& window, std::string_view control, std::string_view text) override;
-    void moveFocus(const WindowDescription& window, std::string_view control) override;
+    morvane::forms::ShownWindow& open(const morvane::forms::WindowDescription& window,
+                                      morvane::forms::ShownWindow* around) override;
     void openAddress(std::string_view address) override;
     void openPage(std::string_view fileName) override;
-    void announce(std::string_view text) override;
+    void announce(std::string_view text) override { m_screenReader.announce(text); }
     std::string decimalSeparator() const override;
-    void quit() override;
-
-    Window& window(const WindowDescription& window) const;
+    void quit() override { PostQuitMessage(0); }
 
     morvane::forms::Program m_program{*this};
     ScreenReader m_screenReader;
     HWND m_hiddenOwner = nullptr;
-    std::vector<std::unique_ptr<Window>> m_windows; // one for each of the program's windows, in its order
+    // One for each of the program's windows, made afresh each time it opens.
+    std::vector<std::unique_ptr<Window>> m_windows;
 };

@@ -70,7 +70,6 @@ void Window::open(HWND owner, const RECT& area)
     const int height = frame.bottom - frame.top;
     SetWindowPos(m_hwnd, nullptr, (area.left + area.right - width) / 2, (area.top + area.bottom - height) / 2, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(m_hwnd, SW_SHOW);
 }
 
 // The window takes the described size for the dpi, and its controls their places.
@@ -104,13 +103,15 @@ void Window::setText(std::string_view control, std::string_view text)
     SetWindowTextW(window, Wide(text).c_str());
 }
 
-void Window::activate() const
+void Window::activate()
 {
+    if (IsIconic(m_hwnd))
+        return;
     ShowWindow(m_hwnd, SW_SHOW);
     SetForegroundWindow(m_hwnd);
 }
 
-void Window::focusOn(std::string_view name)
+void Window::moveFocus(std::string_view name)
 {
     m_focus = m_controls.at(name);
     if (GetActiveWindow() == m_hwnd)

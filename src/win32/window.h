@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "fonts.h"
+#include "platform.h"
 #include "program.h"
 #include "renderer.h"
 #include "screen_reader.h"
@@ -22,24 +23,25 @@ bool HandleDialogKeys(MSG& message);
 // It keeps its focused control while another window is active, and reports to the program
 // what happens to it: a button pressed, the link clicked, the window active, the window
 // closed. The C++ object outlives its window, so that a closed window can be made afresh.
-class Window {
+class Window : public morvane::forms::ShownWindow {
 public:
     Window(const morvane::forms::WindowDescription& description, morvane::forms::Program& program,
            const ScreenReader& screenReader);
-    ~Window();
+    virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
 
-    // Makes the window and its controls, centred on `area` (screen pixels), and shows it.
+    // Makes the window and its controls, centred on `area` (screen pixels); activate()
+    // shows it.
     void open(HWND owner, const RECT& area);
     HWND hwnd() const { return m_hwnd; }
-    bool isOpen() const { return m_hwnd != nullptr; }
-    std::string text(std::string_view control) const;
-    void setText(std::string_view control, std::string_view text);
-    // Brings the window to the front and makes it the active one.
-    void activate() const;
-    // Puts the focus in the control, now if the window is active, else when it next is.
-    void focusOn(std::string_view control);
+
+    // ShownWindow
+    std::string text(std::string_view control) const override;
+    void setText(std::string_view control, std::string_view text) override;
+    void moveFocus(std::string_view control) override;
+    void activate() override;
+    void close() override { DestroyWindow(m_hwnd); }
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,15 +1,18 @@
 #include "qt_driver.h"
 
+#include "front_end.h"
+#include "window.h"
+
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDesktopServices>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
+#include <QUrl>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -21,13 +24,17 @@ constexpr const char* kSchemes[] = {"file", "https"}; // what the browser is ask
 
 // What screen readers were told without a focus move, oldest first: each notification as
 // it is shown.
-std::vector<std::string> g_announcements;
+std::vector<std::string>& Announcements()
+{
+    static std::vector<std::string> told;
+    return told;
+}
 
 void RecordAnnouncement(QAccessibleEvent* event)
 {
     QAccessibleInterface* told = event->accessibleInterface();
     if (event->type() == QAccessible::ObjectShow && told && told->role() == QAccessible::Notification)
-        g_announcements.push_back(told->text(QAccessible::Name).toStdString());
+        Announcements().push_back(told->text(QAccessible::Name).toStdString());
 }
 
 // A click makes its window the active one first, as the window system does.
@@ -38,15 +45,6 @@ void Click(QWidget* widget)
     widget->window()->activateWindow();
     QCoreApplication::processEvents();
     QTest::mouseClick(widget, Qt::LeftButton);
-}
-
-void TypeInto(QLineEdit* box, const QString& text)
-{
-    Click(box);
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    for (qsizetype i = 0; i < text.size(); i += text.at(i).isHighSurrogate() ? 2 : 1) // as a keyboard types
-        QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown, text.mid(i, text.at(i).isHighSurrogate() ? 2 : 1), {});
 }
 
 QWidget* Control(std::string_view window, std::string_view name)
@@ -62,7 +60,128 @@ std::string NameOf(const QWidget* widget)
     return widget ? widget->objectName().toStdString() : std::string();
 }
 
+class QtDriver : public QObject, public FrontEndDriver {
+    Q_OBJECT
+
+public:
+    QtDriver()
+    {
+        // As when a screen reader runs; the offscreen platform has no bridge to one.
+        QAccessible::installUpdateHandler(RecordAnnouncement);
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
+        Announcements().clear();
+        for (const char* scheme : kSchemes)
+            QDesktopServices::setUrlHandler(scheme, this, "record");
+        qApp->installEventFilter(this);
+        m_frontEnd.start();
+        if (!QTest::qWaitForWindowActive(OpenWindow("Form1")))
+            qWarning("the main window did not become active");
+    }
+
+    ~QtDriver() override
+    {
+        for (const char* scheme : kSchemes)
+            QDesktopServices::unsetUrlHandler(scheme);
+    }
+
+    // Each inside the event loop, which Qt ends where the program asks to end.
+    void act(const std::string& verb, const std::string& argument) override
+    {
+        if (m_ended)
+            return;
+        QTimer::singleShot(0, this, [&] {
+            actNow(verb, FromUtf8(argument));
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        });
+        QCoreApplication::exec();
+    }
+
+    std::string text(std::string_view window, std::string_view control) const override
+    {
+        const auto* open = static_cast<const Window*>(OpenWindow(window));
+        return open ? open->text(control) : std::string();
+    }
+    std::string focus() const override { return NameOf(QApplication::focusWidget()); }
+    std::string active() const override { return NameOf(QApplication::activeWindow()); }
+    int count(std::string_view window) const override
+    {
+        return static_cast<int>(std::ranges::count(QApplication::topLevelWidgets(), FromUtf8(window), &QObject::objectName));
+    }
+    std::optional<Point> centre(std::string_view window) const override
+    {
+        const QWidget* open = OpenWindow(window.empty() ? "Form1" : window);
+        if (!open)
+            return std::nullopt;
+        const QPoint centre = window.empty() ? open->screen()->availableGeometry().center() : open->geometry().center();
+        return Point{centre.x(), centre.y()};
+    }
+    std::vector<std::string> takeOpened() override { return std::exchange(m_opened, {}); }
+    std::vector<std::string> takeSpoken() override { return std::exchange(Announcements(), {}); }
+    bool ended() const override { return m_ended; }
+    void settle() override
+    {
+        QCoreApplication::processEvents(); // what the event loop does between two inputs
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    // Notes that the program asked to end, and keeps the test's own event loop going.
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != qApp || event->type() != QEvent::Quit)
+            return false;
+        m_ended = true;
+        return true;
+    }
+
+    Q_INVOKABLE void record(const QUrl& url)
+    {
+        m_opened.push_back((url.isLocalFile() ? url.toLocalFile() : url.toString()).toStdString());
+    }
+
+private:
+    void actNow(const std::string& verb, const QString& argument)
+    {
+        QWidget* const window = OpenWindow(argument.toStdString());
+        QWidget* const focus = QApplication::focusWidget();
+        if (verb == "year" || verb == "sex") {
+            QWidget* box = Control("Form1", verb == "year" ? "Text1" : "Combo1");
+            auto* edit = qobject_cast<QLineEdit*>(verb == "sex" && box ? static_cast<QComboBox*>(box)->lineEdit() : box);
+            Click(edit);
+            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(edit, Qt::Key_Backspace);
+            for (qsizetype i = 0; edit && i < argument.size(); i += argument.at(i).isHighSurrogate() ? 2 : 1)
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown,
+                                    argument.mid(i, argument.at(i).isHighSurrogate() ? 2 : 1), {}); // as a keyboard types
+        } else if ((verb == "paste" || verb == "key") && focus) {
+            if (verb == "paste")
+                QApplication::clipboard()->setText(argument);
+            const QKeyCombination key =
+                verb == "key" ? QKeySequence::fromString(argument)[0] : Qt::ControlModifier | Qt::Key_V;
+            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
+        } else if (verb == "click" || (verb == "okay" && window)) {
+            Click(verb == "click" ? Control("Form1", argument.toStdString()) : window->findChild<QWidget*>("Command1"));
+        } else if (window && (verb == "close" || verb == "activate")) {
+            verb == "close" ? (void)window->close() : window->activateWindow();
+        } else if (verb == "move" && OpenWindow("Form1")) {
+            OpenWindow("Form1")->move(OpenWindow("Form1")->screen()->availableGeometry().topLeft());
+        } else if (verb == "leave" && OpenWindow("Form1")) { // what the window system reports when another program takes over
+            QWindowSystemInterface::handleWindowActivated(nullptr);
+            QWindowSystemInterface::handleWindowActivated(OpenWindow("Form1")->windowHandle());
+            QWindowSystemInterface::flushWindowSystemEvents();
+        }
+    }
+
+    FrontEnd m_frontEnd;
+    std::vector<std::string> m_opened;
+    bool m_ended = false;
+};
+
 } // namespace
+
+std::unique_ptr<FrontEndDriver> StartQtProgram()
+{
+    return std::make_unique<QtDriver>();
+}
 
 QWidget* OpenWindow(std::string_view name)
 {
@@ -72,121 +191,4 @@ QWidget* OpenWindow(std::string_view name)
     return open == all.end() ? nullptr : *open;
 }
 
-QtDriver::QtDriver()
-{
-    // As when a screen reader runs; the offscreen platform has no bridge to one.
-    QAccessible::installUpdateHandler(RecordAnnouncement);
-    QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
-    g_announcements.clear();
-    for (const char* scheme : kSchemes)
-        QDesktopServices::setUrlHandler(scheme, this, "record");
-    qApp->installEventFilter(this);
-    m_frontEnd.start();
-    if (!QTest::qWaitForWindowActive(OpenWindow("Form1")))
-        qWarning("the main window did not become active");
-}
-
-QtDriver::~QtDriver()
-{
-    for (const char* scheme : kSchemes)
-        QDesktopServices::unsetUrlHandler(scheme);
-}
-
-// Notes that the program asked to end, and keeps the test's own event loop going.
-bool QtDriver::eventFilter(QObject* watched, QEvent* event)
-{
-    if (watched != qApp || event->type() != QEvent::Quit)
-        return false;
-    m_ended = true;
-    return true;
-}
-
-void QtDriver::act(const std::string& verb, const std::string& argument)
-{
-    if (m_ended)
-        return;
-    QTimer::singleShot(0, this, [&] {
-        actNow(verb, argument);
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-    });
-    QCoreApplication::exec();
-}
-
-void QtDriver::actNow(const std::string& verb, const std::string& argument)
-{
-    QWidget* const window = OpenWindow(argument);
-    QWidget* const focus = QApplication::focusWidget() ? QApplication::focusWidget() : OpenWindow("Form1");
-    const QString text = FromUtf8(argument);
-    if (verb == "year" || verb == "sex") {
-        QWidget* box = Control("Form1", verb == "year" ? "Text1" : "Combo1");
-        if (auto* combo = qobject_cast<QComboBox*>(box))
-            box = combo->lineEdit();
-        if (box)
-            TypeInto(static_cast<QLineEdit*>(box), text);
-    } else if ((verb == "paste" || verb == "key") && focus) {
-        if (verb == "paste")
-            QApplication::clipboard()->setText(text);
-        const QKeyCombination key =
-            verb == "key" ? QKeySequence::fromString(text)[0] : Qt::ControlModifier | Qt::Key_V;
-        QTest::keyClick(focus, key.key(), key.keyboardModifiers());
-    } else if (verb == "click" || (verb == "okay" && window)) {
-        Click(verb == "click" ? Control("Form1", argument) : window->findChild<QWidget*>("Command1"));
-    } else if (window && (verb == "close" || verb == "activate")) {
-        verb == "close" ? (void)window->close() : window->activateWindow();
-    } else if (verb == "move" && OpenWindow("Form1")) {
-        OpenWindow("Form1")->move(OpenWindow("Form1")->screen()->availableGeometry().topLeft());
-    } else if (verb == "leave" && OpenWindow("Form1")) { // what the window system reports when another program takes over
-        QWindowSystemInterface::handleWindowActivated(nullptr);
-        QWindowSystemInterface::handleWindowActivated(OpenWindow("Form1")->windowHandle());
-        QWindowSystemInterface::flushWindowSystemEvents();
-    }
-}
-
-std::string QtDriver::text(std::string_view window, std::string_view name) const
-{
-    const QWidget* shown = Control(window, name);
-    const char* property = qobject_cast<const QComboBox*>(shown) ? "currentText" : "text";
-    return shown ? shown->property(property).toString().toStdString() : std::string();
-}
-
-std::string QtDriver::focus() const
-{
-    return NameOf(QApplication::focusWidget());
-}
-
-std::string QtDriver::active() const
-{
-    return NameOf(QApplication::activeWindow());
-}
-
-int QtDriver::windowCount(std::string_view window, bool shownOnly) const
-{
-    return static_cast<int>(std::ranges::count_if(QApplication::topLevelWidgets(), [&](const QWidget* w) {
-        return w->objectName() == FromUtf8(window) && (w->isVisible() || !shownOnly);
-    }));
-}
-
-std::optional<Point> QtDriver::centre(std::string_view window) const
-{
-    const QWidget* open = OpenWindow(window.empty() ? "Form1" : window);
-    if (!open)
-        return std::nullopt;
-    const QPoint centre = window.empty() ? open->screen()->availableGeometry().center() : open->geometry().center();
-    return Point{centre.x(), centre.y()};
-}
-
-std::vector<std::string> QtDriver::takeSpoken()
-{
-    return std::exchange(g_announcements, {});
-}
-
-bool QtDriver::isFile(const std::string& opened) const
-{
-    return QFileInfo(QUrl(FromUtf8(opened)).toLocalFile()).isFile();
-}
-
-void QtDriver::settle()
-{
-    QCoreApplication::processEvents(); // what the event loop does between two inputs
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-}
+#include "qt_driver.moc"

@@ -3,6 +3,7 @@
 // does), and what they draw, measured on their pixels.
 #include "pictures.h"
 #include "qt_driver.h"
+#include "renderer.h"
 #include "window_scripts.h"
 
 #include <QApplication>
@@ -72,19 +73,10 @@ bool IsCutOff(const QLabel* label)
     return lines.width() > label->width() || lines.height() > std::max(label->height(), label->fontMetrics().height());
 }
 
-void Play(const std::vector<std::string>& steps, QtDriver& driver)
+void Play(const std::vector<std::string>& steps, FrontEndDriver& driver)
 {
-    ScriptPlayer player(driver);
-    for (const std::string& step : steps) {
-        if (const std::optional<std::string> wrong = player.play(step))
-            QFAIL(qPrintable(FromUtf8(step + ": " + *wrong)));
-    }
-}
-
-void Play(const std::vector<std::string>& steps)
-{
-    QtDriver driver;
-    Play(steps, driver);
+    const std::optional<std::string> wrong = ScriptPlayer(driver).playAll(steps);
+    QVERIFY2(!wrong, wrong ? wrong->c_str() : "");
 }
 
 } // namespace
@@ -112,13 +104,13 @@ private slots:
     void shouldAnswerWhatThePersonDoes()
     {
         QFETCH(int, script);
-        Play(WindowScripts()[static_cast<std::size_t>(script)].steps);
+        Play(WindowScripts()[static_cast<std::size_t>(script)].steps, *StartQtProgram());
     }
 
     void shouldDrawEveryTextReadableAndWhole()
     {
-        QtDriver driver;
-        Play({"year 81", "sex Male", "click Command1", "click Command3", "sex Select", "click Command1"}, driver);
+        const std::unique_ptr<FrontEndDriver> driver = StartQtProgram();
+        Play({"year 81", "sex Male", "click Command1", "click Command3", "sex Select", "click Command1"}, *driver);
         for (const char* name : {"Form1", "Dialog1", "Dialog"}) {
             QWidget* window = OpenWindow(name);
             const QImage image = window->grab().toImage();
@@ -148,12 +140,12 @@ private slots:
     // Every reading of a two-digit year fits its labels: the tip in two lines, the others in one.
     void shouldShowEveryReadingWhole()
     {
-        QtDriver driver;
+        const std::unique_ptr<FrontEndDriver> driver = StartQtProgram();
         for (int year = 0; year < 100; ++year) {
             for (const char* sex : {"Male", "Female"}) {
                 Play({QStringLiteral("year %1").arg(year, 2, 10, QChar('0')).toStdString(), std::string("sex ") + sex,
                       "click Command1"},
-                     driver);
+                     *driver);
                 for (const QLabel* label : OpenWindow("Form1")->findChildren<QLabel*>())
                     QVERIFY2(!IsCutOff(label), qPrintable(QStringLiteral("%1 %2: %3").arg(year).arg(sex, label->text())));
             }

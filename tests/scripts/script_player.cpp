@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <cstdlib>
+#include <filesystem>
 
 using namespace morvane::forms;
 
@@ -38,18 +39,27 @@ std::optional<std::string> ScriptPlayer::play(const std::string& step)
     return std::nullopt;
 }
 
+std::optional<std::string> ScriptPlayer::playAll(const std::vector<std::string>& steps)
+{
+    for (const std::string& step : steps) {
+        if (const std::optional<std::string> wrong = play(step))
+            return step + ": " + *wrong;
+    }
+    return std::nullopt;
+}
+
 std::optional<std::string> ScriptPlayer::check(const std::string& what, const std::string& expected)
 {
     const auto [name, message] = ParseStep(expected); // a window, and the message it shows
     if (what == "open") {
-        if (!eventually([&] { return m_driver.windowCount(name, true) > 0; }))
+        if (!eventually([&] { return m_driver.centre(name).has_value(); }))
             return name + " is not open";
-        if (const int count = m_driver.windowCount(name, false); count != 1)
+        if (const int count = m_driver.count(name); count != 1)
             return std::to_string(count) + " windows " + name;
         if (!message.empty() && m_driver.text(name, kMessageLabel) != message)
             return name + " says \"" + m_driver.text(name, kMessageLabel) + "\"";
     } else if (what == "closed") {
-        if (!eventually([&] { return m_driver.windowCount(name, true) == 0; }))
+        if (!eventually([&] { return !m_driver.centre(name); }))
             return name + " is still open";
     } else if (what == "opened") {
         if (!eventually([&] {
@@ -60,7 +70,7 @@ std::optional<std::string> ScriptPlayer::check(const std::string& what, const st
             return "nothing was opened";
         const std::string opened = m_opened.front();
         m_opened.pop_front();
-        if (!opened.ends_with(expected) || (!opened.starts_with("https:") && !m_driver.isFile(opened)))
+        if (!opened.ends_with(expected) || (!opened.starts_with("https:") && !std::filesystem::is_regular_file(opened)))
             return "opened " + opened;
     } else if (what == "spoken") {
         m_driver.settle();

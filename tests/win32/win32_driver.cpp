@@ -5,6 +5,8 @@
 #include "text.h"
 #include "user_input.h"
 
+#include <windows.h>
+
 #include <array>
 #include <fstream>
 #include <utility>
@@ -80,7 +82,38 @@ RECT WorkArea()
     return area;
 }
 
-} // namespace
+class Win32Driver : public FrontEndDriver {
+public:
+    Win32Driver(const std::wstring& program, const std::wstring& openRecorder);
+    ~Win32Driver() override;
+    Win32Driver(const Win32Driver&) = delete;
+    Win32Driver& operator=(const Win32Driver&) = delete;
+
+    void act(const std::string& verb, const std::string& argument) override;
+    std::string text(std::string_view window, std::string_view control) const override;
+    std::string focus() const override { return nameOf(threadInfo().hwndFocus); }
+    std::string active() const override { return nameOf(threadInfo().hwndActive); }
+    int count(std::string_view window) const override { return static_cast<int>(windows(window).size()); }
+    std::optional<Point> centre(std::string_view window) const override;
+    std::vector<std::string> takeOpened() override;
+    std::vector<std::string> takeSpoken() override;
+    bool ended() const override { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }
+    void settle() override;
+
+private:
+    std::vector<HWND> windows(std::string_view name) const; // shown or not
+    HWND window(std::string_view name) const; // the shown one
+    HWND control(std::string_view window, std::string_view control) const;
+    std::string nameOf(HWND window) const; // of a window or a control
+    GUITHREADINFO threadInfo() const;
+    void typeInto(HWND box, const std::string& text);
+    void leaveAndComeBack();
+
+    PROCESS_INFORMATION m_process{};
+    std::wstring m_openedLog;
+    std::size_t m_openedTaken = 0; // lines of the log already taken
+    HWINEVENTHOOK m_liveRegionHook = nullptr;
+};
 
 Win32Driver::Win32Driver(const std::wstring& program, const std::wstring& openRecorder)
 {
@@ -212,21 +245,8 @@ std::string Win32Driver::text(std::string_view window, std::string_view control)
     return shown ? WindowText(shown) : std::string();
 }
 
-std::string Win32Driver::focus() const
-{
-    return nameOf(threadInfo().hwndFocus);
-}
 
-std::string Win32Driver::active() const
-{
-    return nameOf(threadInfo().hwndActive);
-}
 
-int Win32Driver::windowCount(std::string_view window, bool shownOnly) const
-{
-    const std::vector<HWND> all = windows(window);
-    return static_cast<int>(shownOnly ? std::ranges::count_if(all, IsWindowVisible) : std::ssize(all));
-}
 
 std::optional<Point> Win32Driver::centre(std::string_view name) const
 {
@@ -256,15 +276,7 @@ std::vector<std::string> Win32Driver::takeSpoken()
     return std::exchange(Spoken(), {});
 }
 
-bool Win32Driver::ended() const
-{
-    return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0;
-}
 
-bool Win32Driver::isFile(const std::string& opened) const
-{
-    return GetFileAttributesW(Wide(opened).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
 
 void Win32Driver::settle()
 {
@@ -274,4 +286,11 @@ void Win32Driver::settle()
             SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
         PumpMessages();
     }
+}
+
+} // namespace
+
+std::unique_ptr<FrontEndDriver> StartKestrin(const std::wstring& program, const std::wstring& openRecorder)
+{
+    return std::make_unique<Win32Driver>(program, openRecorder);
 }

@@ -16,11 +16,10 @@ class WindowScriptsTest : public testing::TestWithParam<Script> { };
 
 TEST_P(WindowScriptsTest, ShouldAnswerWhatThePersonDoes)
 {
-    Win32Driver driver(g_program, g_recorder);
-    ScriptPlayer player(driver);
-    ASSERT_EQ(player.play("expect active Form1"), std::nullopt) << "the main window did not become active";
-    for (const std::string& step : GetParam().steps)
-        ASSERT_EQ(player.play(step), std::nullopt) << step;
+    const std::unique_ptr<FrontEndDriver> driver = StartKestrin(g_program, g_recorder);
+    std::vector<std::string> steps{"expect active Form1"}; // once the program is up
+    steps.insert(steps.end(), GetParam().steps.begin(), GetParam().steps.end());
+    EXPECT_EQ(ScriptPlayer(*driver).playAll(steps), std::nullopt);
 }
 
 INSTANTIATE_TEST_SUITE_P(Shared, WindowScriptsTest, testing::ValuesIn(WindowScripts()),
