@@ -18,10 +18,23 @@ struct Twips {
     int height;
 };
 
-// Twips at 96 dpi; a front end scales the result for the screen's dpi.
-constexpr int TwipsToPixels(int twips)
+// Twips in pixels at the dpi, 96 where the toolkit scales pixels itself.
+constexpr int TwipsToPixels(int twips, int dpi = 96)
 {
-    return twips / 15;
+    return (twips * dpi + 720) / 1440;
+}
+
+struct PixelRect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+constexpr PixelRect TwipsToPixels(const Twips& place, int dpi = 96)
+{
+    return {TwipsToPixels(place.left, dpi), TwipsToPixels(place.top, dpi), TwipsToPixels(place.width, dpi),
+            TwipsToPixels(place.height, dpi)};
 }
 
 struct Rgb {
@@ -46,10 +59,10 @@ struct Font {
     bool operator==(const Font&) const = default;
 };
 
-// Points at 96 dpi in pixels, as a front end sizes the fixed layout's fonts.
-constexpr int PointsToPixels(double points)
+// Points in pixels at the dpi, as a front end sizes the fixed layout's fonts.
+constexpr int PointsToPixels(double points, int dpi = 96)
 {
-    return static_cast<int>(points * 96.0 / 72.0 + 0.5);
+    return static_cast<int>(points * dpi / 72.0 + 0.5);
 }
 
 enum class ControlKind {
@@ -150,6 +163,15 @@ constexpr bool IsWhole(const WindowDescription& window)
         return refersWell(control.traits.container) && refersWell(control.traits.names)
             && std::ranges::count(window.controls, control.name, &Control::name) == 1;
     });
+}
+
+// Where the control stands in its window: a control in a frame by the frame's corner.
+constexpr Twips PlaceInWindow(const WindowDescription& window, const Control& control)
+{
+    if (control.traits.container.empty())
+        return control.place;
+    const Twips& frame = ControlNamed(window, control.traits.container).place;
+    return {frame.left + control.place.left, frame.top + control.place.top, control.place.width, control.place.height};
 }
 
 constexpr bool TakesFocus(ControlKind kind)

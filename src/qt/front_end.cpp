@@ -1,7 +1,6 @@
 #include "front_end.h"
 
 #include "help_page.h"
-#include "window.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -14,21 +13,6 @@
 
 using namespace morvane::forms;
 
-namespace {
-
-// The program's windows that are still there, open or closing.
-QList<Window*> Windows()
-{
-    QList<Window*> windows;
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-        if (auto* window = qobject_cast<Window*>(widget))
-            windows.append(window);
-    }
-    return windows;
-}
-
-} // namespace
-
 FrontEnd::FrontEnd()
 {
     InstallAccessibleInterfaces();
@@ -37,8 +21,8 @@ FrontEnd::FrontEnd()
     // The program's own notion of activation: a return from another application passes
     // through no focus window, which is not reported.
     connect(qApp, &QGuiApplication::focusWindowChanged, this, [this](QWindow* focused) {
-        for (const Window* window : Windows()) {
-            if (focused && window->windowHandle() == focused)
+        for (const Window* window : m_windows) {
+            if (focused && window && window->windowHandle() == focused)
                 m_program.activated(window->description());
         }
     });
@@ -47,12 +31,14 @@ FrontEnd::FrontEnd()
 // The windows have no owner, so nothing else deletes those still open.
 FrontEnd::~FrontEnd()
 {
-    qDeleteAll(Windows());
+    qDeleteAll(m_windows);
 }
 
 ShownWindow& FrontEnd::open(const WindowDescription& window, ShownWindow* around)
 {
     auto* made = new Window(window, m_program);
+    m_windows.removeAll(nullptr); // the closed ones, gone
+    m_windows.append(made);
     if (window.kind == WindowKind::Main)
         m_screenReader = new ScreenReader(made);
     const auto* centre = static_cast<Window*>(around);

@@ -3,6 +3,7 @@
 #include "platform.h"
 #include "program.h"
 #include "screen_reader.h"
+#include "window.h"
 
 #include <QObject>
 #include <QPointer>
@@ -31,5 +32,6 @@ private:
     void quit() override;
 
     morvane::forms::Program m_program{*this};
+    QList<QPointer<Window>> m_windows; // each deletes itself when closed
     QPointer<ScreenReader> m_screenReader;
 };

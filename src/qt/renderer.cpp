@@ -3,7 +3,6 @@
 #include "colours.h"
 #include "fonts.h"
 #include "pictures.h"
-#include "twips.h"
 
 #include <QComboBox>
 #include <QGroupBox>
@@ -12,6 +11,7 @@
 #include <QPushButton>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QStyleOptionGroupBox>
 
 using namespace morvane::forms;
 
@@ -75,7 +75,10 @@ QWidget* MakeBanner(const Control& control, QWidget* parent)
 }
 
 // The Windows style draws the etched frame line through the caption, where the layout
-// expects it; the labels inside keep the application's style.
+// expects it; the labels inside keep the application's style. Orca's flat review reads
+// text only from objects that offer it, and a frame offers its caption only as its name:
+// a label of the caption, drawn in no colour over the caption the frame draws, offers it
+// there, just above the rows it heads.
 QWidget* MakeFrame(const Control& control, QWidget* parent)
 {
     auto* frame = new QGroupBox(FromUtf8(control.text), parent);
@@ -85,35 +88,29 @@ QWidget* MakeFrame(const Control& control, QWidget* parent)
         etched->setParent(parent->window());
     }
     frame->setStyle(etched);
+    QStyleOptionGroupBox option;
+    option.initFrom(frame);
+    option.text = frame->title();
+    auto* caption = new QLabel(frame->title(), frame);
+    caption->setGeometry(etched->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame));
+    QPalette unseen = caption->palette();
+    unseen.setColor(QPalette::WindowText, Qt::transparent);
+    caption->setPalette(unseen);
     return frame;
 }
 
-QWidget* MakeControl(const Control& control, QWidget* parent)
-{
-    switch (control.kind) {
-    case ControlKind::Label:
-    case ControlKind::Link:
-        return MakeLabel(control, parent);
-    case ControlKind::Frame:
-        return MakeFrame(control, parent);
-    case ControlKind::TextBox:
-        return MakeTextBox(control, parent);
-    case ControlKind::ComboBox:
-        return MakeComboBox(control, parent);
-    case ControlKind::Button:
-        return MakeButton(control, parent);
-    case ControlKind::Banner:
-        return MakeBanner(control, parent);
-    }
-    return nullptr;
-}
+// Each kind's maker, in the order of ControlKind.
+constexpr QWidget* (*kMakers[])(const Control&, QWidget*) = {MakeLabel,    MakeFrame,  MakeTextBox, MakeComboBox,
+                                                              MakeButton,   MakeBanner, MakeLabel};
+static_assert(std::size(kMakers) == static_cast<std::size_t>(ControlKind::Link) + 1);
 
 // What is the same for every kind: name, place, look, tip and what screen readers are told.
 void Describe(QWidget* widget, const Control& control)
 {
     const ControlTraits& traits = control.traits;
     widget->setObjectName(FromUtf8(control.name));
-    widget->setGeometry(TwipsRect(control.place));
+    const PixelRect place = TwipsToPixels(control.place);
+    widget->setGeometry(place.left, place.top, place.width, place.height);
     if (traits.font != Font{})
         widget->setFont(ClassicFont(traits.font));
     if (traits.ink != kBlack) {
@@ -137,14 +134,15 @@ Controls Render(QWidget* window, const WindowDescription& description)
     window->setObjectName(FromUtf8(description.name));
     window->setWindowTitle(FromUtf8(description.title));
     window->setAccessibleName(FromUtf8(description.spokenName));
-    window->setFixedSize(ClientSize(description));
+    window->setFixedSize(TwipsToPixels(description.width), TwipsToPixels(description.height));
     window->setFont(ClassicFont());
     window->setPalette(WindowPalette());
     window->setAutoFillBackground(true);
 
     Controls controls;
     for (const Control& control : description.controls) {
-        QWidget* widget = MakeControl(control, control.traits.container.empty() ? window : controls.at(control.traits.container));
+        QWidget* parent = control.traits.container.empty() ? window : controls.at(control.traits.container);
+        QWidget* widget = kMakers[static_cast<std::size_t>(control.kind)](control, parent);
         Describe(widget, control);
         controls.emplace(control.name, widget);
     }

@@ -1,11 +1,9 @@
 #include "screen_reader.h"
 
-#include "accessible_frame.h"
 #include "window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QGroupBox>
 
 namespace {
 
@@ -20,8 +18,6 @@ QAccessibleInterface* InterfaceFor(const QString& className, QObject* object)
     }
     if (className == QLatin1StringView("ScreenReader"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
-    if (className == QLatin1StringView("QGroupBox"))
-        return new AccessibleFrame(static_cast<QGroupBox*>(widget));
     return nullptr;
 }
 

@@ -20,7 +20,6 @@ public:
 
 // Lets screen readers see the windows as a person sees them where Qt's own view differs:
 // the main window as a frame and the dialogs as dialogs (Qt calls a plain top-level widget
-// a filler, so Orca's title-bar command finds no title), each frame's caption as drawn
-// text, and the announcement as a notification. Call before the first window is made;
-// calling again changes nothing.
+// a filler, so Orca's title-bar command finds no title), and the announcement as a
+// notification. Call before the first window is made; calling again changes nothing.
 void InstallAccessibleInterfaces();

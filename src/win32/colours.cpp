@@ -10,36 +10,19 @@ bool HighContrastIsOn()
         && (contrast.dwFlags & HCF_HIGHCONTRASTON);
 }
 
-COLORREF ColourRef(morvane::forms::Rgb rgb)
-{
-    return RGB(rgb.red, rgb.green, rgb.blue);
-}
-
 } // namespace
 
-Colours::Colours()
+COLORREF Ink(morvane::forms::Rgb own)
 {
-    refresh();
+    return HighContrastIsOn() ? GetSysColor(COLOR_WINDOWTEXT) : RGB(own.red, own.green, own.blue);
 }
 
-Colours::~Colours()
+COLORREF Ground()
 {
-    DeleteObject(m_groundBrush);
+    return HighContrastIsOn() ? GetSysColor(COLOR_WINDOW) : RGB(255, 255, 255);
 }
 
-void Colours::refresh()
+HBRUSH GroundBrush()
 {
-    m_highContrast = HighContrastIsOn();
-    DeleteObject(m_groundBrush);
-    m_groundBrush = CreateSolidBrush(ground());
-}
-
-COLORREF Colours::ground() const
-{
-    return m_highContrast ? GetSysColor(COLOR_WINDOW) : ColourRef(morvane::forms::kWhite);
-}
-
-COLORREF Colours::ink(morvane::forms::Rgb own) const
-{
-    return m_highContrast ? GetSysColor(COLOR_WINDOWTEXT) : ColourRef(own);
+    return HighContrastIsOn() ? GetSysColorBrush(COLOR_WINDOW) : static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
 }

@@ -4,24 +4,11 @@
 
 #include <windows.h>
 
-// The colours a window paints with: its own white ground and described inks, or, under
-// Windows high contrast, the system's window and text colours for all of them, so that
-// the user's chosen contrast holds in every text.
-class Colours {
-public:
-    Colours();
-    ~Colours();
-    Colours(const Colours&) = delete;
-    Colours& operator=(const Colours&) = delete;
-
-    // Reads the high-contrast setting again, after the user changed it.
-    void refresh();
-
-    COLORREF ground() const;
-    COLORREF ink(morvane::forms::Rgb own) const;
-    HBRUSH groundBrush() const { return m_groundBrush; }
-
-private:
-    bool m_highContrast = false;
-    HBRUSH m_groundBrush = nullptr;
-};
+// The colours the windows paint with: their own white ground and described inks, or,
+// under Windows high contrast, the system's window and text colours for all of them, so
+// that the user's chosen contrast holds in every text. Each is read as it is painted, so
+// a change of the setting shows at the next paint.
+COLORREF Ink(morvane::forms::Rgb own);
+COLORREF Ground();
+// The ground's brush, one of the system's own, which nobody deletes.
+HBRUSH GroundBrush();

@@ -2,14 +2,11 @@
 
 #include "text.h"
 
-#include <algorithm>
-#include <cmath>
-
 namespace {
 
 HFONT MakeFont(const morvane::forms::Font& font, UINT dpi)
 {
-    const int height = -static_cast<int>(std::lround(font.points * dpi / 72.0));
+    const int height = -morvane::forms::PointsToPixels(font.points, static_cast<int>(dpi));
     return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, ANSI_CHARSET,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
                        Wide(morvane::forms::kTypeface).c_str());
@@ -18,23 +15,22 @@ HFONT MakeFont(const morvane::forms::Font& font, UINT dpi)
 } // namespace
 
 Fonts::Fonts(const morvane::forms::WindowDescription& window, UINT dpi)
-    : m_regular(MakeFont({}, dpi))
 {
+    m_fonts.emplace(std::string_view(), MakeFont({}, dpi));
     for (const morvane::forms::Control& control : window.controls) {
         if (control.traits.font != morvane::forms::Font{})
-            m_own.emplace_back(control.name, MakeFont(control.traits.font, dpi));
+            m_fonts.emplace(control.name, MakeFont(control.traits.font, dpi));
     }
 }
 
 Fonts::~Fonts()
 {
-    DeleteObject(m_regular);
-    for (const auto& [name, font] : m_own)
+    for (const auto& [name, font] : m_fonts)
         DeleteObject(font);
 }
 
 HFONT Fonts::of(std::string_view control) const
 {
-    const auto own = std::ranges::find(m_own, control, &std::pair<std::string_view, HFONT>::first);
-    return own == m_own.end() ? m_regular : own->second;
+    const auto own = m_fonts.find(control);
+    return own == m_fonts.end() ? m_fonts.at({}) : own->second;
 }

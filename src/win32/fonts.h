@@ -4,8 +4,8 @@
 
 #include <windows.h>
 
+#include <map>
 #include <string_view>
-#include <vector>
 
 // The fonts of one window at one dpi: the windows' typeface (Windows maps "MS Sans Serif"
 // to its own sans serif) at the described size, weight and slant, one for the window's
@@ -20,6 +20,5 @@ public:
     HFONT of(std::string_view control) const;
 
 private:
-    HFONT m_regular;
-    std::vector<std::pair<std::string_view, HFONT>> m_own;
+    std::map<std::string_view, HFONT> m_fonts; // the regular one under no name
 };

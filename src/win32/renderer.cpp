@@ -15,26 +15,18 @@ struct ControlClass {
     DWORD exStyle;
 };
 
-ControlClass ClassOf(ControlKind kind)
-{
-    switch (kind) {
-    case ControlKind::Label:
-        return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
-    case ControlKind::Link: // SS_NOTIFY: it reports clicks
-        return {WC_STATICW, SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
-    case ControlKind::Frame:
-        return {WC_BUTTONW, BS_GROUPBOX, 0};
-    case ControlKind::TextBox:
-        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
-    case ControlKind::ComboBox:
-        return {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
-    case ControlKind::Button:
-        return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
-    case ControlKind::Banner:
-        return {WC_BUTTONW, BS_OWNERDRAW, 0};
-    }
-    return {};
-}
+// Each kind's window class and styles, in the order of ControlKind. A link's SS_NOTIFY
+// reports its clicks.
+constexpr ControlClass kClasses[] = {
+    {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0},
+    {WC_BUTTONW, BS_GROUPBOX, 0},
+    {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
+    {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0},
+    {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0},
+    {WC_BUTTONW, BS_OWNERDRAW, 0},
+    {WC_STATICW, SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0},
+};
+static_assert(std::size(kClasses) == static_cast<std::size_t>(ControlKind::Link) + 1);
 
 // The banner takes no focus and answers no click.
 LRESULT CALLBACK IgnoreMouse(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
@@ -71,7 +63,7 @@ Controls Render(HWND window, const WindowDescription& description, const ScreenR
     Controls controls;
     HWND tooltips = nullptr;
     for (const Control& control : description.controls) {
-        const ControlClass kind = ClassOf(control.kind);
+        const ControlClass& kind = kClasses[static_cast<std::size_t>(control.kind)];
         const ControlTraits& traits = control.traits;
         HWND made = CreateWindowExW(
             kind.exStyle, kind.name, Wide(control.text).c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window,
@@ -96,24 +88,12 @@ Controls Render(HWND window, const WindowDescription& description, const ScreenR
 void LayOut(const WindowDescription& description, const Controls& controls, const Fonts& fonts, UINT dpi)
 {
     for (const Control& control : description.controls) {
-        Twips place = control.place;
-        if (!control.traits.container.empty()) {
-            const Twips& frame = ControlNamed(description, control.traits.container).place;
-            place.left += frame.left;
-            place.top += frame.top;
-        }
+        const PixelRect place = TwipsToPixels(PlaceInWindow(description, control), static_cast<int>(dpi));
         // A drop-down combo box is as high as its field and open list together.
-        const int height = control.kind == ControlKind::ComboBox
-            ? Scaled(place.height * static_cast<int>(control.traits.items.size() + 2), dpi)
-            : Scaled(place.height, dpi);
+        const auto rows = static_cast<int>(control.kind == ControlKind::ComboBox ? control.traits.items.size() + 2 : 1);
         HWND made = controls.at(control.name);
-        SetWindowPos(made, nullptr, Scaled(place.left, dpi), Scaled(place.top, dpi), Scaled(place.width, dpi), height,
+        SetWindowPos(made, nullptr, place.left, place.top, place.width, place.height * rows,
                      SWP_NOZORDER | SWP_NOACTIVATE);
         SendMessageW(made, WM_SETFONT, reinterpret_cast<WPARAM>(fonts.of(control.name)), TRUE);
     }
-}
-
-int Scaled(int twips, UINT dpi)
-{
-    return MulDiv(twips, static_cast<int>(dpi), 1440);
 }

@@ -18,10 +18,6 @@ using Controls = std::unordered_map<std::string_view, HWND>;
 // input by the caption label just before it, where the description puts it.
 Controls Render(HWND window, const morvane::forms::WindowDescription& description, const ScreenReader& screenReader);
 
-// Places every control for the dpi, with its font; a control in a frame is placed by the
-// frame's corner.
+// Places every control for the dpi, with its font.
 void LayOut(const morvane::forms::WindowDescription& description, const Controls& controls, const Fonts& fonts,
             UINT dpi);
-
-// Twips in pixels at the dpi.
-int Scaled(int twips, UINT dpi);

@@ -1,5 +1,6 @@
 #include "window.h"
 
+#include "colours.h"
 #include "control_ids.h"
 #include "pictures.h"
 #include "text.h"
@@ -12,17 +13,9 @@ namespace {
 
 constexpr wchar_t kWindowClass[] = L"MorvaneWindow";
 
-DWORD FrameStyle(WindowKind kind)
-{
-    // No maximize box: the main window shows it greyed; no thick frame: neither resizes.
-    return kind == WindowKind::Main ? WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX
-                                    : WS_POPUP | WS_CAPTION | WS_SYSMENU;
-}
-
-DWORD FrameExStyle(WindowKind kind)
-{
-    return kind == WindowKind::Main ? 0 : WS_EX_DLGMODALFRAME;
-}
+// No maximize box: the main window shows it greyed; no thick frame: neither resizes.
+constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 void RegisterWindowClass(WNDPROC procedure)
 {
@@ -59,8 +52,9 @@ void Window::open(HWND owner, const RECT& area)
 {
     RegisterWindowClass(WindowProc);
     m_focus = nullptr;
-    m_hwnd = CreateWindowExW(FrameExStyle(m_description.kind), kWindowClass, Wide(m_description.title).c_str(),
-                             FrameStyle(m_description.kind), area.left, area.top, 0, 0, owner, nullptr,
+    const bool isMain = m_description.kind == WindowKind::Main;
+    m_hwnd = CreateWindowExW(isMain ? 0 : WS_EX_DLGMODALFRAME, kWindowClass, Wide(m_description.title).c_str(),
+                             isMain ? kMainStyle : kDialogStyle, area.left, area.top, 0, 0, owner, nullptr,
                              GetModuleHandleW(nullptr), this);
     m_controls = Render(m_hwnd, m_description, m_screenReader);
     layOut(GetDpiForWindow(m_hwnd)); // the dpi of the screen the window opens on
@@ -77,8 +71,10 @@ void Window::layOut(UINT dpi)
 {
     m_dpi = dpi;
     m_fonts = std::make_unique<Fonts>(m_description, dpi);
-    RECT client{0, 0, Scaled(m_description.width, dpi), Scaled(m_description.height, dpi)};
-    AdjustWindowRectExForDpi(&client, FrameStyle(m_description.kind), FALSE, FrameExStyle(m_description.kind), dpi);
+    const int dots = static_cast<int>(dpi);
+    RECT client{0, 0, TwipsToPixels(m_description.width, dots), TwipsToPixels(m_description.height, dots)};
+    AdjustWindowRectExForDpi(&client, static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_EXSTYLE)), dpi);
     SetWindowPos(m_hwnd, nullptr, 0, 0, client.right - client.left, client.bottom - client.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     LayOut(m_description, m_controls, *m_fonts, dpi);
@@ -148,9 +144,9 @@ void Window::commanded(HWND control, WORD notification)
 LRESULT Window::colourControl(HDC dc, HWND control) const
 {
     const Control* coloured = controlOf(control);
-    SetTextColor(dc, m_colours.ink(coloured ? coloured->traits.ink : kBlack));
-    SetBkColor(dc, m_colours.ground());
-    return reinterpret_cast<LRESULT>(m_colours.groundBrush());
+    SetTextColor(dc, Ink(coloured ? coloured->traits.ink : kBlack));
+    SetBkColor(dc, Ground());
+    return reinterpret_cast<LRESULT>(GroundBrush());
 }
 
 LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
@@ -180,7 +176,7 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ERASEBKGND: {
         RECT client{};
         GetClientRect(m_hwnd, &client);
-        FillRect(reinterpret_cast<HDC>(wParam), &client, m_colours.groundBrush());
+        FillRect(reinterpret_cast<HDC>(wParam), &client, GroundBrush());
         return 1;
     }
     case WM_CTLCOLORSTATIC:
@@ -207,9 +203,8 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
         InvalidateRect(m_hwnd, nullptr, TRUE);
         return 0;
     }
-    case WM_SETTINGCHANGE:
+    case WM_SETTINGCHANGE: // high contrast, perhaps
     case WM_SYSCOLORCHANGE:
-        m_colours.refresh();
         InvalidateRect(m_hwnd, nullptr, TRUE);
         break;
     }

@@ -1,17 +1,12 @@
 #pragma once
 
-#include "colours.h"
-#include "fonts.h"
-#include "platform.h"
 #include "program.h"
 #include "renderer.h"
-#include "screen_reader.h"
 
 #include <windows.h>
 
 #include <memory>
 #include <string>
-#include <string_view>
 
 // Lets the program's window that a message is for handle the dialog keys: Tab and
 // Shift+Tab, Alt with an access key, Enter and Space on the focused button.
@@ -62,6 +57,5 @@ private:
     HWND m_focus = nullptr;
     Controls m_controls;
     std::unique_ptr<Fonts> m_fonts;
-    Colours m_colours;
     HCURSOR m_hand = nullptr; // over links
 };
