@@ -47,10 +47,10 @@ void Click(QWidget* widget)
     QTest::mouseClick(widget, Qt::LeftButton);
 }
 
-QWidget* Control(std::string_view window, std::string_view name)
+QWidget* Control(std::string_view window, const QString& name)
 {
     QWidget* open = OpenWindow(window);
-    return open ? open->findChild<QWidget*>(FromUtf8(name)) : nullptr;
+    return open ? open->findChild<QWidget*>(name) : nullptr;
 }
 
 // The sex box stands for its line edit, which has no name.
@@ -110,10 +110,10 @@ public:
     std::optional<Point> centre(std::string_view window) const override
     {
         const QWidget* open = OpenWindow(window.empty() ? "Form1" : window);
-        if (!open)
-            return std::nullopt;
-        const QPoint centre = window.empty() ? open->screen()->availableGeometry().center() : open->geometry().center();
-        return Point{centre.x(), centre.y()};
+        const QPoint centre = !open ? QPoint()
+            : window.empty()        ? open->screen()->availableGeometry().center()
+                                    : open->geometry().center();
+        return open ? std::optional(Point{centre.x(), centre.y()}) : std::nullopt;
     }
     std::vector<std::string> takeOpened() override { return std::exchange(m_opened, {}); }
     std::vector<std::string> takeSpoken() override { return std::exchange(Announcements(), {}); }
@@ -127,10 +127,8 @@ public:
     // Notes that the program asked to end, and keeps the test's own event loop going.
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched != qApp || event->type() != QEvent::Quit)
-            return false;
-        m_ended = true;
-        return true;
+        m_ended = m_ended || (watched == qApp && event->type() == QEvent::Quit);
+        return watched == qApp && event->type() == QEvent::Quit;
     }
 
     Q_INVOKABLE void record(const QUrl& url)
@@ -142,16 +140,17 @@ private:
     void actNow(const std::string& verb, const QString& argument)
     {
         QWidget* const window = OpenWindow(argument.toStdString());
+        QWidget* const form1 = OpenWindow("Form1");
         QWidget* const focus = QApplication::focusWidget();
-        if (verb == "year" || verb == "sex") {
-            QWidget* box = Control("Form1", verb == "year" ? "Text1" : "Combo1");
-            auto* edit = qobject_cast<QLineEdit*>(verb == "sex" && box ? static_cast<QComboBox*>(box)->lineEdit() : box);
-            Click(edit);
-            QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(edit, Qt::Key_Backspace);
-            for (qsizetype i = 0; edit && i < argument.size(); i += argument.at(i).isHighSurrogate() ? 2 : 1)
-                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown,
-                                    argument.mid(i, argument.at(i).isHighSurrogate() ? 2 : 1), {}); // as a keyboard types
+        if ((verb == "year" || verb == "sex") && form1) {
+            QWidget* control = Control("Form1", verb == "year" ? "Text1" : "Combo1");
+            auto* box = verb == "year" ? static_cast<QLineEdit*>(control) : static_cast<QComboBox*>(control)->lineEdit();
+            Click(box);
+            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
+            QTest::keyClick(box, Qt::Key_Backspace);
+            for (qsizetype i = 0; i < argument.size(); i += argument.at(i).isHighSurrogate() ? 2 : 1)
+                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown,
+                                    argument.mid(i, argument.at(i).isHighSurrogate() ? 2 : 1), {}); // as typed
         } else if ((verb == "paste" || verb == "key") && focus) {
             if (verb == "paste")
                 QApplication::clipboard()->setText(argument);
@@ -159,14 +158,14 @@ private:
                 verb == "key" ? QKeySequence::fromString(argument)[0] : Qt::ControlModifier | Qt::Key_V;
             QTest::keyClick(focus, key.key(), key.keyboardModifiers());
         } else if (verb == "click" || (verb == "okay" && window)) {
-            Click(verb == "click" ? Control("Form1", argument.toStdString()) : window->findChild<QWidget*>("Command1"));
-        } else if (window && (verb == "close" || verb == "activate")) {
+            Click(verb == "click" ? Control("Form1", argument) : window->findChild<QWidget*>("Command1"));
+        } else if ((verb == "close" || verb == "activate") && window) {
             verb == "close" ? (void)window->close() : window->activateWindow();
-        } else if (verb == "move" && OpenWindow("Form1")) {
-            OpenWindow("Form1")->move(OpenWindow("Form1")->screen()->availableGeometry().topLeft());
-        } else if (verb == "leave" && OpenWindow("Form1")) { // what the window system reports when another program takes over
+        } else if (verb == "move" && form1) {
+            form1->move(form1->screen()->availableGeometry().topLeft());
+        } else if (verb == "leave" && form1) { // what the window system reports when another program takes over
             QWindowSystemInterface::handleWindowActivated(nullptr);
-            QWindowSystemInterface::handleWindowActivated(OpenWindow("Form1")->windowHandle());
+            QWindowSystemInterface::handleWindowActivated(form1->windowHandle());
             QWindowSystemInterface::flushWindowSystemEvents();
         }
     }

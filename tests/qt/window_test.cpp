@@ -3,17 +3,12 @@
 // does), and what they draw, measured on their pixels.
 #include "pictures.h"
 #include "qt_driver.h"
-#include "renderer.h"
 #include "window_scripts.h"
 
 #include <QApplication>
 #include <QFile>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
 #include <QLocale>
-#include <QPushButton>
-#include <QStyleOptionGroupBox>
 #include <QTest>
 
 #include <cmath>
@@ -40,27 +35,22 @@ double InkContrast(const QImage& image)
     return contrast;
 }
 
-// Where each text of a window is drawn, in the window's coordinates: a label's lines, a
-// frame's caption, the inside of a button or an input (the sex box's is its line edit's).
+// Where each text of a window is drawn, in the window's coordinates: a label's lines (a
+// frame's caption is one), the inside of a button or an input (the sex box's is its line
+// edit's), by the name of the control.
 QMap<QString, QRect> TextBoxes(const QWidget* window)
 {
     QMap<QString, QRect> boxes;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<const QLabel*>(widget);
-        const auto* frame = qobject_cast<const QGroupBox*>(widget);
-        QRect box = widget->rect().adjusted(3, 3, -3, -3);
-        if (label)
-            box = label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text()) & label->rect();
-        QStyleOptionGroupBox option;
-        option.initFrom(widget);
-        option.text = frame ? frame->title() : QString();
-        if (frame)
-            box = frame->style()->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
-        const QString name =
-            widget->objectName().isEmpty() ? widget->parentWidget()->objectName() : widget->objectName();
-        if ((label || qobject_cast<const QPushButton*>(widget)) ? !widget->property("text").toString().isEmpty()
-                                                                : frame || qobject_cast<const QLineEdit*>(widget))
-            boxes[name] = QRect(widget->mapTo(window, box.topLeft()), box.size());
+        const bool hasText = (label || widget->inherits("QPushButton")) && !widget->property("text").toString().isEmpty();
+        if (!hasText && !widget->inherits("QLineEdit"))
+            continue;
+        const QRect box = label ? label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text())
+                & label->rect()
+                                : widget->rect().adjusted(3, 3, -3, -3);
+        const QWidget* named = widget->objectName().isEmpty() ? widget->parentWidget() : widget;
+        boxes[named->objectName()] = QRect(widget->mapTo(window, box.topLeft()), box.size());
     }
     return boxes;
 }

@@ -1,14 +1,11 @@
 #include "script_player.h"
 
 #include "dialog_descriptions.h"
-#include "form1_description.h"
 #include "window_scripts.h"
 
 #include <chrono>
 #include <cstdlib>
 #include <filesystem>
-
-using namespace morvane::forms;
 
 namespace {
 
@@ -54,10 +51,9 @@ std::optional<std::string> ScriptPlayer::check(const std::string& what, const st
     if (what == "open") {
         if (!eventually([&] { return m_driver.centre(name).has_value(); }))
             return name + " is not open";
-        if (const int count = m_driver.count(name); count != 1)
-            return std::to_string(count) + " windows " + name;
-        if (!message.empty() && m_driver.text(name, kMessageLabel) != message)
-            return name + " says \"" + m_driver.text(name, kMessageLabel) + "\"";
+        const std::string said = m_driver.text(name, morvane::forms::kMessageLabel);
+        if (m_driver.count(name) != 1 || (!message.empty() && said != message))
+            return std::to_string(m_driver.count(name)) + " windows " + name + " saying \"" + said + "\"";
     } else if (what == "closed") {
         if (!eventually([&] { return !m_driver.centre(name); }))
             return name + " is still open";
@@ -76,14 +72,11 @@ std::optional<std::string> ScriptPlayer::check(const std::string& what, const st
         m_driver.settle();
         if (const std::string spoken = Joined(m_driver.takeSpoken(), "\n"); spoken != expected)
             return "screen readers were told \"" + spoken + "\"";
-    } else if (what == "ended") {
-        if (!eventually([&] { return m_driver.ended(); }))
-            return "the program still runs";
-    } else if (what == "running") { // and goes on running a while
-        for (int moment = 0; moment < 5; ++moment)
+    } else if (what == "ended" || what == "running") { // running: and goes on running a while
+        for (int moment = 0; what == "running" && moment < 5; ++moment)
             m_driver.settle();
-        if (m_driver.ended())
-            return "the program has ended";
+        if (!eventually([&] { return m_driver.ended() == (what == "ended"); }))
+            return what == "ended" ? "the program still runs" : "the program has ended";
     } else if (what == "centred") { // give or take the frame the window system adds
         const std::optional<Point> centre = m_driver.centre(name.empty() ? "Form1" : name);
         const std::optional<Point> around = m_driver.centre(name.empty() ? "" : "Form1");
@@ -98,10 +91,8 @@ std::optional<std::string> ScriptPlayer::check(const std::string& what, const st
 // A control of the main window, the reading, or the focused control or active window.
 std::string ScriptPlayer::shown(const std::string& what) const
 {
-    if (what == "focus")
-        return m_driver.focus();
-    if (what == "active")
-        return m_driver.active();
+    if (what == "focus" || what == "active")
+        return what == "focus" ? m_driver.focus() : m_driver.active();
     if (what != "reading")
         return m_driver.text("Form1", what);
     std::vector<std::string> reading;

@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <array>
+#include <cstdlib>
 #include <fstream>
 #include <utility>
 
@@ -50,10 +51,12 @@ void PumpMessages()
         DispatchMessageW(&message);
 }
 
-// The recorder stands in for the browser: as the handler of web addresses and of .htm pages.
-void RegisterRecorder(const std::wstring& recorder)
+// This program, as the handler of web addresses and of .htm pages.
+void StandInForTheBrowser()
 {
-    const std::wstring command = L"\"" + recorder + L"\" \"%1\"";
+    std::array<wchar_t, MAX_PATH> self{};
+    GetModuleFileNameW(nullptr, self.data(), static_cast<DWORD>(self.size()));
+    const std::wstring command = L"\"" + std::wstring(self.data()) + L"\" --record \"%1\"";
     const auto set = [](const wchar_t* key, const std::wstring& value) {
         RegSetKeyValueW(HKEY_CLASSES_ROOT, key, nullptr, REG_SZ, value.c_str(),
                         static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
@@ -84,30 +87,169 @@ RECT WorkArea()
 
 class Win32Driver : public FrontEndDriver {
 public:
-    Win32Driver(const std::wstring& program, const std::wstring& openRecorder);
-    ~Win32Driver() override;
-    Win32Driver(const Win32Driver&) = delete;
-    Win32Driver& operator=(const Win32Driver&) = delete;
+    explicit Win32Driver(const std::wstring& program)
+    {
+        StandInForTheBrowser();
+        std::array<wchar_t, MAX_PATH> folder{};
+        GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
+        m_openedLog = std::wstring(folder.data()) + L"kestrin-opened.txt";
+        DeleteFileW(m_openedLog.c_str());
+        SetEnvironmentVariableW(L"MORVANE_OPENED_LOG", m_openedLog.c_str()); // the program hands it on
+        Spoken().clear();
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring commandLine = L"\"" + program + L"\"";
+        // Started in the temporary folder, which holds no index.htm: Help opens the installed page.
+        CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.data(),
+                       &startup, &m_process);
+        m_liveRegionHook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                                           RecordLiveRegion, m_process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
+    }
 
-    void act(const std::string& verb, const std::string& argument) override;
-    std::string text(std::string_view window, std::string_view control) const override;
+    ~Win32Driver() override
+    {
+        UnhookWinEvent(m_liveRegionHook);
+        TerminateProcess(m_process.hProcess, 0);
+        WaitForSingleObject(m_process.hProcess, 5'000);
+        CloseHandle(m_process.hThread);
+        CloseHandle(m_process.hProcess);
+    }
+
+    void act(const std::string& verb, const std::string& argument) override
+    {
+        HWND const shown = window(argument);
+        if (verb == "year" || verb == "sex") {
+            typeInto(control("Form1", verb == "year" ? kYearBox : kSexBox), argument, verb == "sex");
+        } else if (verb == "paste" || verb == "key") {
+            verb == "key" ? PressKey(argument) : (PutOnClipboard(argument), PressKey("Ctrl+V"));
+        } else if (verb == "click" || verb == "okay") {
+            Click(verb == "click" ? control("Form1", argument) : control(argument, "Command1"));
+        } else if ((verb == "close" || verb == "activate") && shown) {
+            verb == "close" ? PostMessageW(shown, WM_SYSCOMMAND, SC_CLOSE, 0) : SetForegroundWindow(shown);
+        } else if (verb == "move") {
+            SetWindowPos(window("Form1"), nullptr, WorkArea().left, WorkArea().top, 0, 0,
+                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        } else if (verb == "leave") { // another program takes the activation; then the person comes back
+            HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                                         200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+            SetForegroundWindow(other);
+            for (int wait = 0; wait < 100 && !active().empty(); ++wait)
+                settle();
+            SetForegroundWindow(window("Form1"));
+            settle();
+            DestroyWindow(other);
+        }
+    }
+
+    std::string text(std::string_view window, std::string_view name) const override
+    {
+        HWND shown = control(window, name);
+        return shown ? WindowText(shown) : std::string();
+    }
     std::string focus() const override { return nameOf(threadInfo().hwndFocus); }
     std::string active() const override { return nameOf(threadInfo().hwndActive); }
     int count(std::string_view window) const override { return static_cast<int>(windows(window).size()); }
-    std::optional<Point> centre(std::string_view window) const override;
-    std::vector<std::string> takeOpened() override;
-    std::vector<std::string> takeSpoken() override;
+    std::optional<Point> centre(std::string_view name) const override
+    {
+        RECT place = WorkArea();
+        HWND shown = window(name);
+        if (!name.empty() && !(shown && GetWindowRect(shown, &place)))
+            return std::nullopt;
+        return Point{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+    }
+
+    std::vector<std::string> takeOpened() override
+    {
+        std::vector<std::string> opened;
+        std::ifstream log(m_openedLog.c_str());
+        std::size_t line = 0;
+        for (std::string text; std::getline(log, text); ++line) {
+            if (line >= m_openedTaken)
+                opened.push_back(text);
+        }
+        m_openedTaken += opened.size();
+        return opened;
+    }
+    std::vector<std::string> takeSpoken() override
+    {
+        PumpMessages();
+        return std::exchange(Spoken(), {});
+    }
     bool ended() const override { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }
-    void settle() override;
+
+    void settle() override
+    {
+        for (int round = 0; round < 2; ++round) {
+            Sleep(20);
+            for (HWND window : windows("Form1"))
+                SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
+            PumpMessages();
+        }
+    }
 
 private:
-    std::vector<HWND> windows(std::string_view name) const; // shown or not
-    HWND window(std::string_view name) const; // the shown one
-    HWND control(std::string_view window, std::string_view control) const;
-    std::string nameOf(HWND window) const; // of a window or a control
-    GUITHREADINFO threadInfo() const;
-    void typeInto(HWND box, const std::string& text);
-    void leaveAndComeBack();
+    // The program's windows of that name, shown or not.
+    std::vector<HWND> windows(std::string_view name) const
+    {
+        std::pair<DWORD, std::vector<HWND>> search{m_process.dwProcessId, {}};
+        const auto visit = [](HWND window, LPARAM context) {
+            auto& [wanted, found] = *reinterpret_cast<decltype(search)*>(context);
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process == wanted && DescriptionOf(window))
+                found.push_back(window);
+            return TRUE;
+        };
+        EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
+        std::erase_if(search.second, [&](HWND window) { return DescriptionOf(window)->name != name; });
+        return search.second;
+    }
+
+    HWND window(std::string_view name) const
+    {
+        const std::vector<HWND> all = windows(name);
+        const auto shown = std::ranges::find_if(all, IsWindowVisible);
+        return shown == all.end() ? nullptr : *shown;
+    }
+
+    HWND control(std::string_view windowName, std::string_view control) const
+    {
+        HWND parent = window(windowName);
+        return parent ? GetDlgItem(parent, ControlId(*DescriptionOf(parent), control)) : nullptr;
+    }
+
+    // The name of a window or a control; the edit field inside the sex box stands for it.
+    std::string nameOf(HWND window) const
+    {
+        const HWND root = GetAncestor(window, GA_ROOT);
+        const WindowDescription* described = root ? DescriptionOf(root) : nullptr;
+        if (!described)
+            return {};
+        if (window == root)
+            return std::string(described->name);
+        while (GetParent(window) != root)
+            window = GetParent(window);
+        return std::string(ControlNamed(*described, GetDlgCtrlID(window)));
+    }
+
+    GUITHREADINFO threadInfo() const
+    {
+        GUITHREADINFO thread{};
+        thread.cbSize = sizeof thread;
+        GetGUIThreadInfo(m_process.dwThreadId, &thread);
+        return thread;
+    }
+
+    void typeInto(HWND box, const std::string& text, bool isCombo)
+    {
+        if (!box)
+            return;
+        Click(box);
+        settle();
+        SendMessageW(box, isCombo ? CB_SETEDITSEL : EM_SETSEL, 0, isCombo ? MAKELPARAM(0, -1) : -1);
+        PressKey("Backspace");
+        Type(text);
+    }
 
     PROCESS_INFORMATION m_process{};
     std::wstring m_openedLog;
@@ -115,182 +257,15 @@ private:
     HWINEVENTHOOK m_liveRegionHook = nullptr;
 };
 
-Win32Driver::Win32Driver(const std::wstring& program, const std::wstring& openRecorder)
-{
-    RegisterRecorder(openRecorder);
-    std::array<wchar_t, MAX_PATH> folder{};
-    GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
-    m_openedLog = std::wstring(folder.data()) + L"kestrin-opened.txt";
-    DeleteFileW(m_openedLog.c_str());
-    SetEnvironmentVariableW(L"MORVANE_OPENED_LOG", m_openedLog.c_str()); // the program hands it on
-
-    Spoken().clear();
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    std::wstring commandLine = L"\"" + program + L"\"";
-    // Started in the temporary folder, which holds no index.htm: Help opens the installed page.
-    CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.data(), &startup,
-                   &m_process);
-    m_liveRegionHook = SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
-                                       RecordLiveRegion, m_process.dwProcessId, 0, WINEVENT_OUTOFCONTEXT);
-}
-
-Win32Driver::~Win32Driver()
-{
-    UnhookWinEvent(m_liveRegionHook);
-    TerminateProcess(m_process.hProcess, 0);
-    WaitForSingleObject(m_process.hProcess, 5'000);
-    CloseHandle(m_process.hThread);
-    CloseHandle(m_process.hProcess);
-}
-
-void Win32Driver::act(const std::string& verb, const std::string& argument)
-{
-    HWND const shown = window(argument);
-    if (verb == "year" || verb == "sex")
-        typeInto(control("Form1", verb == "year" ? kYearBox : kSexBox), argument);
-    else if (verb == "paste" || verb == "key")
-        verb == "key" ? PressKey(argument) : (PutOnClipboard(argument), PressKey("Ctrl+V"));
-    else if (verb == "click" || verb == "okay")
-        Click(verb == "click" ? control("Form1", argument) : control(argument, "Command1"));
-    else if (verb == "close" && shown)
-        PostMessageW(shown, WM_SYSCOMMAND, SC_CLOSE, 0);
-    else if (verb == "activate" && shown)
-        SetForegroundWindow(shown);
-    else if (verb == "leave")
-        leaveAndComeBack();
-    else if (verb == "move")
-        SetWindowPos(window("Form1"), nullptr, WorkArea().left, WorkArea().top, 0, 0,
-                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
-void Win32Driver::typeInto(HWND box, const std::string& text)
-{
-    if (!box)
-        return;
-    Click(box);
-    settle();
-    const bool combo = GetDlgCtrlID(box) == ControlId(kForm1, kSexBox);
-    SendMessageW(box, combo ? CB_SETEDITSEL : EM_SETSEL, 0, combo ? MAKELPARAM(0, -1) : -1);
-    PressKey("Backspace");
-    Type(text);
-}
-
-// Another program takes the activation; then the person comes back to the main window.
-void Win32Driver::leaveAndComeBack()
-{
-    HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
-                                 nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    SetForegroundWindow(other);
-    for (int wait = 0; wait < 100 && !active().empty(); ++wait)
-        settle();
-    SetForegroundWindow(window("Form1"));
-    settle();
-    DestroyWindow(other);
-}
-
-std::vector<HWND> Win32Driver::windows(std::string_view name) const
-{
-    std::pair<DWORD, std::vector<HWND>> search{m_process.dwProcessId, {}};
-    const auto visit = [](HWND window, LPARAM context) {
-        auto& [wanted, found] = *reinterpret_cast<decltype(search)*>(context);
-        DWORD process = 0;
-        GetWindowThreadProcessId(window, &process);
-        if (process == wanted && DescriptionOf(window))
-            found.push_back(window);
-        return TRUE;
-    };
-    EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
-    std::erase_if(search.second, [&](HWND window) { return DescriptionOf(window)->name != name; });
-    return search.second;
-}
-
-HWND Win32Driver::window(std::string_view name) const
-{
-    const std::vector<HWND> all = windows(name);
-    const auto shown = std::ranges::find_if(all, IsWindowVisible);
-    return shown == all.end() ? nullptr : *shown;
-}
-
-HWND Win32Driver::control(std::string_view windowName, std::string_view control) const
-{
-    HWND parent = window(windowName);
-    return parent ? GetDlgItem(parent, ControlId(*DescriptionOf(parent), control)) : nullptr;
-}
-
-std::string Win32Driver::nameOf(HWND window) const
-{
-    const HWND root = GetAncestor(window, GA_ROOT);
-    const WindowDescription* described = root ? DescriptionOf(root) : nullptr;
-    if (!described)
-        return {};
-    if (window == root)
-        return std::string(described->name);
-    while (GetParent(window) != root) // the edit field inside the sex box stands for it
-        window = GetParent(window);
-    return std::string(ControlNamed(*described, GetDlgCtrlID(window)));
-}
-
-GUITHREADINFO Win32Driver::threadInfo() const
-{
-    GUITHREADINFO thread{};
-    thread.cbSize = sizeof thread;
-    GetGUIThreadInfo(m_process.dwThreadId, &thread);
-    return thread;
-}
-
-std::string Win32Driver::text(std::string_view window, std::string_view control) const
-{
-    HWND shown = this->control(window, control);
-    return shown ? WindowText(shown) : std::string();
-}
-
-
-
-
-std::optional<Point> Win32Driver::centre(std::string_view name) const
-{
-    RECT place = WorkArea();
-    HWND shown = window(name);
-    if (!name.empty() && !(shown && GetWindowRect(shown, &place)))
-        return std::nullopt;
-    return Point{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
-}
-
-std::vector<std::string> Win32Driver::takeOpened()
-{
-    std::vector<std::string> opened;
-    std::ifstream log(m_openedLog.c_str());
-    std::size_t line = 0;
-    for (std::string text; std::getline(log, text); ++line) {
-        if (line >= m_openedTaken)
-            opened.push_back(text.starts_with("\xEF\xBB\xBF") ? text.substr(3) : text);
-    }
-    m_openedTaken += opened.size();
-    return opened;
-}
-
-std::vector<std::string> Win32Driver::takeSpoken()
-{
-    PumpMessages();
-    return std::exchange(Spoken(), {});
-}
-
-
-
-void Win32Driver::settle()
-{
-    for (int round = 0; round < 2; ++round) {
-        Sleep(20);
-        for (HWND window : windows("Form1"))
-            SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, nullptr);
-        PumpMessages();
-    }
-}
-
 } // namespace
 
-std::unique_ptr<FrontEndDriver> StartKestrin(const std::wstring& program, const std::wstring& openRecorder)
+std::unique_ptr<FrontEndDriver> StartKestrin(const std::wstring& program)
 {
-    return std::make_unique<Win32Driver>(program, openRecorder);
+    return std::make_unique<Win32Driver>(program);
+}
+
+void RecordOpened(const char* pageOrAddress)
+{
+    if (const char* log = std::getenv("MORVANE_OPENED_LOG"))
+        std::ofstream(log, std::ios::app) << pageOrAddress << '\n';
 }

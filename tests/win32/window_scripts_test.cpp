@@ -1,22 +1,27 @@
 // Plays the shared window scripts against the real kestrin.exe from outside, as a person
-// would, each script on the program started afresh. Run under Wine by CTest:
-// window_scripts_test <kestrin.exe> <open_recorder.exe>.
+// would, each script on the program started afresh; and checks the decimal separator the
+// front end reads from the user's locale. Run under Wine by CTest:
+//   window_scripts_test <kestrin.exe>       the scripts and the locale
+//   window_scripts_test --record <address>  as the browser, while a script runs
+#include "reading.h"
+#include "shell.h"
 #include "text.h"
 #include "win32_driver.h"
 #include "window_scripts.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 std::wstring g_program;
-std::wstring g_recorder;
 
 class WindowScriptsTest : public testing::TestWithParam<Script> { };
 
 TEST_P(WindowScriptsTest, ShouldAnswerWhatThePersonDoes)
 {
-    const std::unique_ptr<FrontEndDriver> driver = StartKestrin(g_program, g_recorder);
+    const std::unique_ptr<FrontEndDriver> driver = StartKestrin(g_program);
     std::vector<std::string> steps{"expect active Form1"}; // once the program is up
     steps.insert(steps.end(), GetParam().steps.begin(), GetParam().steps.end());
     EXPECT_EQ(ScriptPlayer(*driver).playAll(steps), std::nullopt);
@@ -25,14 +30,29 @@ TEST_P(WindowScriptsTest, ShouldAnswerWhatThePersonDoes)
 INSTANTIATE_TEST_SUITE_P(Shared, WindowScriptsTest, testing::ValuesIn(WindowScripts()),
                          [](const testing::TestParamInfo<Script>& script) { return Identifier(script.param); });
 
+// LC_ALL sets the user's locale under Wine; CTest names the separator it should give. The
+// engine reads a year written with it, and one written with '.', as on Linux.
+TEST(UserLocale, ShouldReadAYearWithTheUserDecimalSeparator)
+{
+    const std::string separator = UserDecimalSeparator();
+    ASSERT_EQ(separator, std::getenv("MORVANE_USER_DECIMAL_SEPARATOR"));
+    for (const auto& [year, kuaNumber] : {std::pair{"8" + separator + "5", " 1" + separator + "5"},
+                                          std::pair{std::string(".5"), " 0" + separator + "95"}}) {
+        const auto result = morvane::Calculate({year, "Male"}, "", separator);
+        ASSERT_TRUE(std::holds_alternative<morvane::KuaReading>(result)) << year;
+        EXPECT_EQ(std::get<morvane::KuaReading>(result).kuaNumber, kuaNumber) << year;
+    }
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
+    if (argc == 3 && std::string_view(argv[1]) == "--record") {
+        RecordOpened(argv[2]);
+        return 0;
+    }
     testing::InitGoogleTest(&argc, argv);
-    if (argc < 3)
-        return 2;
-    g_program = Wide(argv[1]);
-    g_recorder = Wide(argv[2]);
+    g_program = argc > 1 ? Wide(argv[1]) : std::wstring();
     return RUN_ALL_TESTS();
 }
