@@ -9,8 +9,7 @@ namespace morvane::forms {
 
 // A text joined from others when the program is compiled, so that a fact written once,
 // such as the maker's name, can be part of several texts: FixedText("by ") + kMakerName.
-template <std::size_t Size>
-struct FixedText {
+template <std::size_t Size> struct FixedText {
     std::array<char, Size> chars{};
 
     constexpr FixedText() = default;
@@ -19,8 +18,7 @@ struct FixedText {
     constexpr operator std::string_view() const { return {chars.data(), Size}; }
 };
 
-template <std::size_t SizeWithNul>
-FixedText(const char (&)[SizeWithNul]) -> FixedText<SizeWithNul - 1>;
+template <std::size_t SizeWithNul> FixedText(const char (&)[SizeWithNul]) -> FixedText<SizeWithNul - 1>;
 
 template <std::size_t Left, std::size_t Right>
 constexpr FixedText<Left + Right> operator+(const FixedText<Left>& left, const FixedText<Right>& right)

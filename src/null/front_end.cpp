@@ -143,7 +143,8 @@ void FrontEnd::press(std::string_view key)
             m_program.pressed(window, button);
     } else if (key == "Tab" || key == "Shift+Tab") {
         tab(key == "Tab" ? 1 : -1);
-    } else if ((key == "Return" || key == "Enter" || key == "Space") && IsControl(window, focused, ControlKind::Button)) {
+    } else if ((key == "Return" || key == "Enter" || key == "Space")
+               && IsControl(window, focused, ControlKind::Button)) {
         m_program.pressed(window, focused);
     } else if (key == "Down" && IsControl(window, focused, ControlKind::ComboBox)) {
         const auto items = ControlNamed(window, focused).traits.items;
@@ -255,9 +256,8 @@ void FrontEnd::quit()
 
 FrontEnd::Window* FrontEnd::made(const WindowDescription& window) const
 {
-    const auto open = std::ranges::find_if(m_windows, [&](const auto& made) {
-        return &made->description == &window && !made->closed;
-    });
+    const auto open = std::ranges::find_if(
+        m_windows, [&](const auto& made) { return &made->description == &window && !made->closed; });
     return open == m_windows.end() ? nullptr : open->get();
 }
 

@@ -68,7 +68,8 @@ QWidget* MakeBanner(const Control& control, QWidget* parent)
     banner->setIcon(ScalablePicture(picture.name, parent->devicePixelRatio()));
     banner->setIconSize(QSize(picture.width, picture.height));
     QPalette face = banner->palette();
-    face.setColor(QPalette::Button, QColor(control.traits.face.red, control.traits.face.green, control.traits.face.blue));
+    face.setColor(QPalette::Button,
+                  QColor(control.traits.face.red, control.traits.face.green, control.traits.face.blue));
     banner->setPalette(face);
     banner->setAutoFillBackground(true);
     return banner;
@@ -100,8 +101,8 @@ QWidget* MakeFrame(const Control& control, QWidget* parent)
 }
 
 // Each kind's maker, in the order of ControlKind.
-constexpr QWidget* (*kMakers[])(const Control&, QWidget*) = {MakeLabel,    MakeFrame,  MakeTextBox, MakeComboBox,
-                                                              MakeButton,   MakeBanner, MakeLabel};
+constexpr QWidget* (*kMakers[])(const Control&, QWidget*) = {MakeLabel,  MakeFrame,  MakeTextBox, MakeComboBox,
+                                                             MakeButton, MakeBanner, MakeLabel};
 static_assert(std::size(kMakers) == static_cast<std::size_t>(ControlKind::Link) + 1);
 
 // What is the same for every kind: name, place, look, tip and what screen readers are told.
@@ -127,7 +128,8 @@ void Describe(QWidget* widget, const Control& control)
 
 Controls Render(QWidget* window, const WindowDescription& description)
 {
-    constexpr Qt::WindowFlags kFixedTitleBar = Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
+    constexpr Qt::WindowFlags kFixedTitleBar =
+        Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
     window->setWindowFlags(description.kind == WindowKind::Main
                                ? Qt::Window | kFixedTitleBar | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                                : Qt::Tool | kFixedTitleBar); // a tool window has no task-bar button

@@ -23,8 +23,8 @@ RECT WorkArea(HWND window)
 } // namespace
 
 FrontEnd::FrontEnd()
-    : m_hiddenOwner(CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr,
-                                    GetModuleHandleW(nullptr), nullptr))
+    : m_hiddenOwner(
+        CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr))
 {
     for (const WindowDescription* description : kWindows)
         m_windows.push_back(std::make_unique<Window>(*description, m_program, m_screenReader));

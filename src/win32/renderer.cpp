@@ -65,10 +65,10 @@ Controls Render(HWND window, const WindowDescription& description, const ScreenR
     for (const Control& control : description.controls) {
         const ControlClass& kind = kClasses[static_cast<std::size_t>(control.kind)];
         const ControlTraits& traits = control.traits;
-        HWND made = CreateWindowExW(
-            kind.exStyle, kind.name, Wide(control.text).c_str(), WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window,
-            reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(description, control.name))),
-            GetModuleHandleW(nullptr), nullptr);
+        HWND made = CreateWindowExW(kind.exStyle, kind.name, Wide(control.text).c_str(),
+                                    WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window,
+                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(description, control.name))),
+                                    GetModuleHandleW(nullptr), nullptr);
         if (control.kind == ControlKind::Banner)
             SetWindowSubclass(made, IgnoreMouse, 0, 0);
         for (const std::string_view item : traits.items)

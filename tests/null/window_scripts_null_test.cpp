@@ -84,7 +84,7 @@ INSTANTIATE_TEST_SUITE_P(Shared, WindowScriptsNullTest, testing::ValuesIn(Window
 // it types or pastes is often replaced by characters of any kind.
 std::string RandomStep(std::mt19937& random, const std::vector<std::string>& vocabulary)
 {
-    static const std::vector<std::string> characters{"0", "1", "5", "8", "9", "a",      "Z",     "+",
+    static const std::vector<std::string> characters{"0", "1", "5", "8", "9", "a",      "Z",         "+",
                                                      "-", ".", ",", " ", "é", "\u4e2d", "\U0001F600"};
     const auto pick = [&random](std::size_t count) { return static_cast<std::size_t>(random() % count); };
     std::string step = vocabulary[pick(vocabulary.size())];

@@ -105,7 +105,8 @@ public:
     std::string active() const override { return NameOf(QApplication::activeWindow()); }
     int count(std::string_view window) const override
     {
-        return static_cast<int>(std::ranges::count(QApplication::topLevelWidgets(), FromUtf8(window), &QObject::objectName));
+        return static_cast<int>(
+            std::ranges::count(QApplication::topLevelWidgets(), FromUtf8(window), &QObject::objectName));
     }
     std::optional<Point> centre(std::string_view window) const override
     {
@@ -144,7 +145,8 @@ private:
         QWidget* const focus = QApplication::focusWidget();
         if ((verb == "year" || verb == "sex") && form1) {
             QWidget* control = Control("Form1", verb == "year" ? "Text1" : "Combo1");
-            auto* box = verb == "year" ? static_cast<QLineEdit*>(control) : static_cast<QComboBox*>(control)->lineEdit();
+            auto* box =
+                verb == "year" ? static_cast<QLineEdit*>(control) : static_cast<QComboBox*>(control)->lineEdit();
             Click(box);
             QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
             QTest::keyClick(box, Qt::Key_Backspace);

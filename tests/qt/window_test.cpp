@@ -3,6 +3,7 @@
 // does), and what they draw, measured on their pixels.
 #include "pictures.h"
 #include "qt_driver.h"
+#include "window.h"
 #include "window_scripts.h"
 
 #include <QApplication>
@@ -12,6 +13,8 @@
 #include <QTest>
 
 #include <cmath>
+
+using namespace morvane::forms;
 
 namespace {
 
@@ -43,12 +46,13 @@ QMap<QString, QRect> TextBoxes(const QWidget* window)
     QMap<QString, QRect> boxes;
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         const auto* label = qobject_cast<const QLabel*>(widget);
-        const bool hasText = (label || widget->inherits("QPushButton")) && !widget->property("text").toString().isEmpty();
+        const bool hasText =
+            (label || widget->inherits("QPushButton")) && !widget->property("text").toString().isEmpty();
         if (!hasText && !widget->inherits("QLineEdit"))
             continue;
-        const QRect box = label ? label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text())
-                & label->rect()
-                                : widget->rect().adjusted(3, 3, -3, -3);
+        const QRect box = label
+            ? label->fontMetrics().boundingRect(label->rect(), Qt::TextWordWrap, label->text()) & label->rect()
+            : widget->rect().adjusted(3, 3, -3, -3);
         const QWidget* named = widget->objectName().isEmpty() ? widget->parentWidget() : widget;
         boxes[named->objectName()] = QRect(widget->mapTo(window, box.topLeft()), box.size());
     }
@@ -109,6 +113,21 @@ private slots:
                 QVERIFY2(!widget->isVisible() || widget->isWindow() || widget->geometry().isEmpty()
                              || widget->parentWidget()->rect().contains(widget->geometry()),
                          qPrintable(widget->objectName()));
+            const WindowDescription& description = static_cast<Window*>(window)->description();
+            for (const Control& control : description.controls) { // made as described
+                const QWidget* made = window->findChild<QWidget*>(FromUtf8(control.name));
+                const PixelRect place = TwipsToPixels(PlaceInWindow(description, control));
+                const Font& font = control.traits.font;
+                const Rgb ink = control.traits.ink;
+                QCOMPARE(QRect(made->mapTo(window, QPoint()), made->size()),
+                         QRect(place.left, place.top, place.width, place.height));
+                QCOMPARE(std::tuple(made->font().pixelSize(), made->font().bold(), made->font().italic()),
+                         std::tuple(PointsToPixels(font.points), font.bold, font.italic));
+                QCOMPARE(made->palette().color(QPalette::WindowText), QColor(ink.red, ink.green, ink.blue));
+                QCOMPARE(made->toolTip() + '|' + made->accessibleName() + '|' + made->accessibleDescription(),
+                         FromUtf8(control.traits.tip) + '|' + FromUtf8(control.traits.spokenName) + '|'
+                             + FromUtf8(control.traits.spokenDescription));
+            }
             const QMap<QString, QRect> boxes = TextBoxes(window);
             QStringList figures;
             for (auto [text, box] : boxes.asKeyValueRange()) {
@@ -120,9 +139,10 @@ private slots:
             }
             qInfo("%s contrast: %s", name, qPrintable(figures.join(", ")));
         }
-        for (const qreal ratio : {1.0, 2.0}) // at 200 % the hand has twice the pixels and keeps its size
-            QCOMPARE(std::pair(HandCursor(ratio).pixmap().size(), HandCursor(ratio).pixmap().devicePixelRatio()),
-                     std::pair(QSize(32, 32) * ratio, ratio));
+        for (const qreal ratio : {1.0, 2.0}) // at 200 % the hand has twice the pixels, its size and its hot spot
+            QCOMPARE(std::tuple(HandCursor(ratio).pixmap().size(), HandCursor(ratio).pixmap().devicePixelRatio(),
+                                HandCursor(ratio).hotSpot()),
+                     std::tuple(QSize(32, 32) * ratio, ratio, QPoint(0, 0)));
         QFile maps("/proc/self/maps"); // start-up read the pictures without loading the image plugins
         QVERIFY(maps.open(QIODevice::ReadOnly) && !maps.readAll().contains("/imageformats/"));
     }
@@ -137,7 +157,8 @@ private slots:
                       "click Command1"},
                      *driver);
                 for (const QLabel* label : OpenWindow("Form1")->findChildren<QLabel*>())
-                    QVERIFY2(!IsCutOff(label), qPrintable(QStringLiteral("%1 %2: %3").arg(year).arg(sex, label->text())));
+                    QVERIFY2(!IsCutOff(label),
+                             qPrintable(QStringLiteral("%1 %2: %3").arg(year).arg(sex, label->text())));
             }
         }
     }

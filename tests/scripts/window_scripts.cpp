@@ -72,7 +72,8 @@ Step ParseStep(std::string_view step)
 std::string Identifier(const Script& script)
 {
     std::string name = script.name;
-    std::ranges::replace_if(name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
+    std::ranges::replace_if(
+        name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
     return name;
 }
 

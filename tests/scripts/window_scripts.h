@@ -1,8 +1,8 @@
 #pragma once
 
 // The scripts that drive the program's windows as a person does, on every front end: one
-// table of behaviour, played by a driver per front end (tests/qt, tests/win32). A script
-// that passes on one front end and fails on the other is a fault.
+// table of behaviour, played by a driver per front end (tests/null, tests/qt, tests/win32).
+// A script that passes on one front end and fails on another is a fault.
 //
 // A step is a verb and its argument; quotes around a text keep its blanks visible. A step
 // on a window that is not open does nothing.

@@ -130,8 +130,8 @@ public:
             SetWindowPos(window("Form1"), nullptr, WorkArea().left, WorkArea().top, 0, 0,
                          SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         } else if (verb == "leave") { // another program takes the activation; then the person comes back
-            HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
-                                         200, 100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+            HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
+                                         100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
             SetForegroundWindow(other);
             for (int wait = 0; wait < 100 && !active().empty(); ++wait)
                 settle();
