@@ -1,7 +1,9 @@
 #include "number_text.h"
 
 #include <array>
+#include <cerrno>
 #include <charconv>
+#include <cstdlib>
 
 namespace morvane {
 namespace {
@@ -33,6 +35,25 @@ std::size_t SeparatorAt(std::string_view text, std::string_view localeSeparator)
     if (!localeSeparator.empty() && text.starts_with(localeSeparator))
         return localeSeparator.size();
     return 0;
+}
+
+// The value of digits with at most one '.', or result_out_of_range where it is beyond the
+// largest double or closer to zero than the smallest. Where the library has no from_chars
+// for doubles (libc++ for WebAssembly), strtod, whose C locale there always reads '.',
+// gives the same value.
+std::errc ReadPlain(const std::string& plain, double& value) noexcept
+{
+#if defined(__wasi__)
+    errno = 0;
+    char* end = nullptr;
+    value = std::strtod(plain.c_str(), &end);
+    if (errno == ERANGE)
+        return std::errc::result_out_of_range;
+    return end == plain.data() + plain.size() ? std::errc{} : std::errc::invalid_argument;
+#else
+    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    return end == plain.data() + plain.size() || error != std::errc{} ? error : std::errc::invalid_argument;
+#endif
 }
 
 } // namespace
@@ -68,12 +89,12 @@ std::optional<double> ReadNumber(std::string_view text, std::string_view decimal
         return std::nullopt;
 
     double value = 0.0;
-    const auto [end, error] = std::from_chars(plain.data(), plain.data() + plain.size(), value);
+    const std::errc error = ReadPlain(plain, value);
     if (error == std::errc::result_out_of_range) {
         if (wholePartNonZero)
             return std::nullopt; // beyond the largest double
         value = 0.0; // closer to zero than the smallest double
-    } else if (error != std::errc{} || end != plain.data() + plain.size()) {
+    } else if (error != std::errc{}) {
         return std::nullopt;
     }
     return negative ? -value : value;
