@@ -6,9 +6,10 @@
 #   morvane-32.xpm, morvane-16.xpm -> morvane-32.png, morvane-16.png, morvane.ico
 #       Hand-made pixel maps of the program icon (the drawing in morvane.svg
 #       fitted to each grid by hand, so both sizes stay crisp).
-#   morvane.svg -> morvane-64.png
+#   morvane.svg -> morvane-64.png, morvane-192.png, morvane-512.png
 #       The scalable drawing of the icon, rendered at 64x64 and reduced to
-#       16 colours with a one-bit transparency mask like the small sizes.
+#       16 colours with a one-bit transparency mask like the small sizes; and
+#       at 192 and 512 for the page's home-screen icons.
 #   hand.xpm -> hand.png; hand.svg -> hand@2x.png
 #       The pointing-hand cursor at 32x32 and 64x64; its hot spot is the
 #       top-left corner (0, 0) in both.
@@ -46,6 +47,8 @@ large_icon() { # size out
         -strip -define png:bit-depth=4 PNG8:"$2"
 }
 large_icon 64 morvane-64.png
+large_icon 192 morvane-192.png
+large_icon 512 morvane-512.png
 large_icon 48 "$tmp/morvane-48.png"
 large_icon 256 "$tmp/morvane-256.png"
 

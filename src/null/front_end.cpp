@@ -43,7 +43,7 @@ std::string CutTo(const std::string& text, int limit)
 } // namespace
 
 // A window as plain data: every control's text, its place and its focused control.
-class FrontEnd::Window : public ShownWindow {
+class FrontEnd::Window final : public ShownWindow {
 public:
     Window(FrontEnd& frontEnd, const WindowDescription& of, std::pair<int, int> centre)
         : description(of)

@@ -1,0 +1,103 @@
+#include "front_end.h"
+
+#include "page.h"
+
+#include <algorithm>
+
+using namespace morvane::forms;
+
+namespace {
+
+int IndexOf(const WindowDescription& window)
+{
+    return static_cast<int>(std::ranges::find(kWindows, &window) - kWindows.begin());
+}
+
+// Text that the page copies into the module: asked for again with room enough where the
+// first answer was longer than the room it had.
+template <typename Ask>
+std::string Fetched(Ask ask)
+{
+    std::string text(64, '\0');
+    const std::size_t length = ask(text.data(), text.size());
+    text.resize(length);
+    if (length > 64)
+        ask(text.data(), text.size());
+    return text;
+}
+
+} // namespace
+
+static_assert(kWindows.size() == 3);
+
+FrontEnd::Window::Window(int index)
+    : m_index(index)
+{
+}
+
+int FrontEnd::Window::control(std::string_view name) const
+{
+    const auto& controls = kWindows[static_cast<std::size_t>(m_index)]->controls;
+    return static_cast<int>(std::ranges::find(controls, name, &Control::name) - controls.begin());
+}
+
+std::string FrontEnd::Window::text(std::string_view control) const
+{
+    return Fetched([&](char* buffer, std::size_t capacity) {
+        return PageText(m_index, this->control(control), buffer, capacity);
+    });
+}
+
+void FrontEnd::Window::setText(std::string_view control, std::string_view text)
+{
+    PageSetText(m_index, this->control(control), text.data(), text.size());
+}
+
+void FrontEnd::Window::moveFocus(std::string_view control)
+{
+    PageMoveFocus(m_index, this->control(control));
+}
+
+void FrontEnd::Window::activate()
+{
+    PageActivate(m_index);
+}
+
+void FrontEnd::Window::close()
+{
+    PageClose(m_index);
+}
+
+FrontEnd::FrontEnd() = default;
+
+ShownWindow& FrontEnd::open(const WindowDescription& window, ShownWindow* around)
+{
+    Window& made = m_windows[static_cast<std::size_t>(IndexOf(window))];
+    PageOpen(made.index(), around ? static_cast<Window*>(around)->index() : -1);
+    return made;
+}
+
+void FrontEnd::openAddress(std::string_view address)
+{
+    PageOpenAddress(address.data(), address.size());
+}
+
+void FrontEnd::openPage(std::string_view fileName)
+{
+    PageOpenPage(fileName.data(), fileName.size());
+}
+
+void FrontEnd::announce(std::string_view text)
+{
+    PageAnnounce(text.data(), text.size());
+}
+
+std::string FrontEnd::decimalSeparator() const
+{
+    return Fetched(PageDecimalSeparator);
+}
+
+void FrontEnd::quit()
+{
+    PageQuit();
+}

@@ -1,0 +1,25 @@
+#pragma once
+
+// What the module asks of the page's script: the script's functions that the module
+// imports (module "page"). Windows are named by their place in the program's list of
+// windows and controls by their place in their window's description; texts are UTF-8.
+#include <cstddef>
+
+#define MORVANE_PAGE_IMPORT(name) __attribute__((import_module("page"), import_name(#name)))
+
+extern "C" {
+// Makes the window from its description, to be shown centred on the window `around`, or
+// on the page for -1; activate shows it.
+MORVANE_PAGE_IMPORT(open) void PageOpen(int window, int around);
+MORVANE_PAGE_IMPORT(activate) void PageActivate(int window);
+MORVANE_PAGE_IMPORT(close) void PageClose(int window);
+// Copies as much of the control's text as fits into the buffer; returns its whole length.
+MORVANE_PAGE_IMPORT(text) std::size_t PageText(int window, int control, char* buffer, std::size_t capacity);
+MORVANE_PAGE_IMPORT(setText) void PageSetText(int window, int control, const char* text, std::size_t length);
+MORVANE_PAGE_IMPORT(moveFocus) void PageMoveFocus(int window, int control);
+MORVANE_PAGE_IMPORT(openAddress) void PageOpenAddress(const char* address, std::size_t length);
+MORVANE_PAGE_IMPORT(openPage) void PageOpenPage(const char* fileName, std::size_t length);
+MORVANE_PAGE_IMPORT(announce) void PageAnnounce(const char* text, std::size_t length);
+MORVANE_PAGE_IMPORT(decimalSeparator) std::size_t PageDecimalSeparator(char* buffer, std::size_t capacity);
+MORVANE_PAGE_IMPORT(quit) void PageQuit();
+}

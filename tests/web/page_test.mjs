@@ -1,0 +1,97 @@
+// The page as every person meets it, at a desktop's size (1280 x 800) and a phone's
+// (360 x 640): axe-core finds no accessibility violation at the start, after a reading,
+// with the message dialog and with the About dialog; the whole window or column can be
+// seen, nothing scrolls sideways, no text is cut off or covers another; no request goes
+// to another host; after one visit the page opens again with the network off; and opened
+// from disk it works too.
+//   node page_test.mjs <site folder>
+import { readFile } from 'node:fs/promises';
+import { createRequire } from 'node:module';
+import { resolve } from 'node:path';
+import { launch, openPage, serve } from './browser.mjs';
+import { PageDriver } from './page_driver.mjs';
+
+const [site] = process.argv.slice(2);
+const axe = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
+const { server, origin } = await serve(site);
+const browser = await launch();
+const problems = [];
+
+// What is wrong with the page as it stands: texts cut off or covering each other, parts of
+// a window out of sight, a sideways scroll, accessibility violations.
+async function lookAt(page, when) {
+    const seen = await page.evaluate(() => {
+        const wrong = [];
+        const shown = [...document.querySelectorAll('section.window:not([hidden]) .client *')]
+            .filter((made) => made.getClientRects().length && made.childElementCount === 0 && made.textContent.trim());
+        for (const made of shown) {
+            if (made.scrollWidth > made.clientWidth + 1 || made.scrollHeight > made.clientHeight + 1)
+                wrong.push(`${made.id || made.textContent} is cut off`);
+        }
+        const boxes = shown.map((made) => [made, made.getBoundingClientRect()]);
+        for (const [made, box] of boxes) {
+            for (const [other, otherBox] of boxes) {
+                const covers = made !== other && !made.contains(other) && !other.contains(made)
+                    && box.left < otherBox.right - 1 && otherBox.left < box.right - 1
+                    && box.top < otherBox.bottom - 1 && otherBox.top < box.bottom - 1;
+                if (covers && made.closest('section') === other.closest('section'))
+                    wrong.push(`${made.id} covers ${other.id}`);
+            }
+        }
+        for (const window of document.querySelectorAll('section.window:not([hidden])')) {
+            const box = window.getBoundingClientRect();
+            if (box.left < 0 || box.right > innerWidth || box.top < 0)
+                wrong.push(`${window.dataset.name} is partly out of sight`);
+        }
+        if (document.documentElement.scrollWidth > innerWidth)
+            wrong.push('the page scrolls sideways');
+        return wrong;
+    });
+    await page.evaluate(axe);
+    const { violations } = await page.evaluate(() => window.axe.run(document));
+    for (const violation of violations)
+        seen.push(`${violation.id}: ${violation.nodes.map((node) => node.target.join(' ')).join(', ')}`);
+    problems.push(...[...new Set(seen)].map((what) => `${when}: ${what}`), ...page.problems.map((what) => `${when}: ${what}`));
+}
+
+for (const [size, width, height] of [['desktop', 1280, 800], ['phone', 360, 640]]) {
+    const page = await openPage(browser, `${origin}/`, width, height);
+    const driver = new PageDriver(browser, page);
+    const steps = [['at the start', []],
+        ['after a reading', [['year', '81'], ['sex', 'Male'], ['click', 'Command1']]],
+        ['with the message', [['year', ''], ['click', 'Command1']]],
+        ['with About', [['okay', 'Dialog1'], ['click', 'Command3']]]];
+    for (const [when, acts] of steps) {
+        for (const [verb, argument] of acts)
+            await driver.act(verb, argument);
+        await driver.settle();
+        await lookAt(page, `${size}, ${when}`);
+    }
+    await page.close();
+}
+
+// Offline: once the service worker keeps the site, a reload with the network off works.
+const visit = await browser.newPage();
+await visit.goto(`${origin}/`, { waitUntil: 'load' });
+await visit.evaluate(() => navigator.serviceWorker.ready);
+await visit.reload({ waitUntil: 'load' }); // now under the worker
+await visit.setOfflineMode(true);
+await visit.reload({ waitUntil: 'load' });
+if (!await visit.waitForSelector('section.window[data-name="Form1"]:not([hidden])', { timeout: 5000 }).catch(() => null))
+    problems.push('offline: the page did not open again');
+await visit.close();
+
+// From disk: the page's file, with no server at all.
+const disk = await browser.newPage();
+disk.on('pageerror', (error) => problems.push(`from disk: ${error.message}`));
+await disk.goto(`file://${resolve(site, 'index.html')}`, { waitUntil: 'load' });
+if (!await disk.waitForSelector('section.window[data-name="Form1"]:not([hidden])', { timeout: 5000 }).catch(() => null))
+    problems.push('from disk: the page did not open');
+await disk.close();
+
+await browser.close();
+server.close();
+for (const problem of problems)
+    console.log(problem);
+console.log(problems.length ? `${problems.length} problems` : 'no problems');
+process.exit(problems.length ? 1 : 0);
