@@ -78,7 +78,7 @@ expect_reproducible_gzip() { # file
 }
 
 for tool in cmake cpack ninja gzip desktop-file-validate appstreamcli mandoc groff man lintian \
-    dpkg-deb dpkg-shlibdeps dpkg-parsechangelog; do
+    dpkg-deb dpkg-shlibdeps dpkg-parsechangelog hardening-check; do
     command -v "$tool" >/dev/null || skip "$tool is not installed (scripts/install-deps test installs it)"
 done
 
@@ -171,7 +171,8 @@ launcher=
 command -v ccache >/dev/null && launcher=ccache
 build_package() { # source-folder build-folder
     logged "$work/package.log" cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DBUILD_TESTING=OFF -DMORVANE_BUILD_BENCHMARKS=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=$launcher
+        -DBUILD_TESTING=OFF -DMORVANE_BUILD_BENCHMARKS=OFF -DCMAKE_CXX_COMPILER_LAUNCHER=$launcher \
+        -DCMAKE_EXPORT_COMPILE_COMMANDS=ON
     logged "$work/package.log" cmake --build "$2"
     rm -rf "$2/out"
     logged "$work/package.log" env SOURCE_DATE_EPOCH="$epoch" cpack --config "$2/CPackConfig.cmake" -G DEB -B "$2/out"
@@ -212,6 +213,29 @@ if [ "$status" -ne 0 ] || grep -q '^[EW]: ' "$work/lintian.log"; then
     fail "lintian rejects $deb_name (status $status)"
 fi
 echo "$deb_name ($(stat -c %s "$deb") bytes, sha256 $(sha256sum "$deb" | cut -d" " -f1)) built alike twice; lintian passes it"
+
+# The packaged program carries the protections of Debian's own packages (hardening=+all):
+# hardening-check says yes to each. Its fortify line can say yes only where the program
+# calls the C library with a destination of a size known when compiling; the program's
+# copies are the C++ library's, sized as it runs (memcpy, memmove, memset), which no
+# compiler can fortify. Where that line says no, then, only those may be named, and every
+# file of the program must have been compiled with -D_FORTIFY_SOURCE=2 all the same.
+hardening-check -v "$work/root/usr/bin/kestrin" >"$work/hardening.log" 2>&1 || true
+cat "$work/hardening.log"
+for protection in 'Position Independent Executable' 'Stack protected' 'Read-only relocations' 'Immediate binding'; do
+    grep -q "^ $protection: yes" "$work/hardening.log" || fail "hardening-check: $protection is not yes"
+done
+if ! grep -q '^ Fortify Source functions: yes' "$work/hardening.log"; then
+    unprotected=$(sed -n 's/^\tunprotected: //p' "$work/hardening.log" | sort | tr '\n' ' ')
+    [ "$unprotected" = "memcpy memmove memset " ] || fail "hardening-check finds these unfortified: $unprotected"
+    commands=$build/package-test/first/compile_commands.json
+    grep -q '"command": .*/src/[a-z0-9]*/[a-z0-9_]*\.cpp' "$commands" || fail "$commands names no file of src/"
+    if grep '"command": .*/src/' "$commands" | grep -v -- '-D_FORTIFY_SOURCE=2' | grep -q .; then
+        fail "files of src/ were compiled without -D_FORTIFY_SOURCE=2"
+    fi
+fi
+echo "kestrin: a position-independent executable, its stack protected, compiled to fortify its C library calls," \
+    "its relocations read-only and bound at start-up"
 
 # 5. The package on this machine.
 if [ "$(id -u)" -ne 0 ]; then

@@ -1,7 +1,7 @@
 // What the page's tests share: the site served on this machine's loopback, Debian's
 // Chromium started headless, and a page of the site that notes every request to another
-// host (and aborts it), every error of its script, what it asks the browser to open and
-// what its live region says.
+// host (and aborts it), every error of its script and every refusal of its security
+// policy, what it asks the browser to open and what its live region says.
 import { createServer } from 'node:http';
 import { readFile } from 'node:fs/promises';
 import { extname, join, normalize } from 'node:path';
@@ -38,6 +38,8 @@ export function launch() {
 
 // Watches what the page does beyond drawing: window.open is noted rather than obeyed.
 function watch() {
+    document.addEventListener('securitypolicyviolation', (event) =>
+        console.error(`the security policy refused ${event.blockedURI} (${event.violatedDirective})`));
     window.morvaneOpened = [];
     window.morvaneSpoken = [];
     window.open = (address, target, features) => {

@@ -86,6 +86,9 @@ await visit.close();
 // From disk: the page's file, with no server at all.
 const disk = await browser.newPage();
 disk.on('pageerror', (error) => problems.push(`from disk: ${error.message}`));
+disk.on('console', (message) => message.type() === 'error' && problems.push(`from disk: ${message.text()}`));
+await disk.evaluateOnNewDocument(() => document.addEventListener('securitypolicyviolation',
+    (event) => console.error(`the security policy refused ${event.blockedURI} (${event.violatedDirective})`)));
 await disk.goto(`file://${resolve(site, 'index.html')}`, { waitUntil: 'load' });
 if (!await disk.waitForSelector('section.window[data-name="Form1"]:not([hidden])', { timeout: 5000 }).catch(() => null))
     problems.push('from disk: the page did not open');

@@ -364,6 +364,10 @@
     const wasi = { fd_close: () => 0, fd_seek: () => 0, fd_write: () => 0, proc_exit: () => {} };
 
     async function start() {
+        // A served page can be installed and kept for offline use; from disk, a browser
+        // would only refuse to read the manifest.
+        if (location.protocol !== 'file:')
+            Object.assign(element('link', '', document.head), { rel: 'manifest', href: 'manifest.webmanifest' });
         descriptions = globalThis.morvaneDescriptions;
         const main = descriptions.windows.findIndex((window) => window.main);
         makeWindow(main, -1);
