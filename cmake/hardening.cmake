@@ -2,8 +2,8 @@
 # for every program built here, set once: the stack protector, fortified C library calls
 # where the build optimises, format-string warnings as errors, read-only relocations bound
 # at start-up, and position-independent programs; and, where the compiler has them, the
-# stack-clash and control-flow protections of newer Debian and Fedora builds. A build with
-# tests also has the C++ library check its preconditions. On Windows, MinGW's programs get
+# stack-clash and control-flow protections of newer Debian and Fedora builds. A build for
+# testing also has the C++ library check its preconditions. On Windows, MinGW's programs get
 # the stack protector and fortified calls; ASLR and DEP are its linker's defaults. The
 # page's module takes none, and the sanitizer builds, which bring checks of their own, only
 # the C++ library's.
@@ -13,9 +13,9 @@ include(CheckPIESupported)
 if(CMAKE_SYSTEM_PROCESSOR STREQUAL "wasm32")
     return()
 endif()
-if(BUILD_TESTING)
-    add_compile_definitions(_GLIBCXX_ASSERTIONS)
-endif()
+# The builds for testing (Debug, RelWithDebInfo) check the C++ library's preconditions;
+# the release builds, which are packaged, leave that to the tests.
+add_compile_definitions($<$<CONFIG:Debug,RelWithDebInfo>:_GLIBCXX_ASSERTIONS>)
 if(CMAKE_CXX_FLAGS MATCHES "-fsanitize")
     return()
 endif()
