@@ -65,7 +65,7 @@ std::string ControlJson(const WindowDescription& window, const Control& control)
 {
     constexpr std::string_view kKinds[] = {"label", "frame", "textBox", "comboBox", "button", "banner", "link"};
     const ControlTraits& traits = control.traits;
-    const Twips place = PlaceInWindow(window, control);
+    const PixelRect place = TwipsToPixels(PlaceInWindow(window, control));
     return Object()
         .text("kind", kKinds[static_cast<std::size_t>(control.kind)])
         .text("name", control.name)
@@ -75,7 +75,7 @@ std::string ControlJson(const WindowDescription& window, const Control& control)
         .text("names", traits.names)
         .json("items", Array(traits.items, Quoted))
         .number("maxLength", traits.maxLength)
-        .number("points", traits.font.points)
+        .number("fontPixels", PointsToPixels(traits.font.points))
         .flag("bold", traits.font.bold)
         .flag("italic", traits.font.italic)
         .colour("ink", traits.ink)
@@ -94,8 +94,8 @@ std::string WindowJson(const WindowDescription* window)
     return Object()
         .text("name", window->name)
         .text("title", window->title)
-        .number("width", window->width)
-        .number("height", window->height)
+        .number("width", TwipsToPixels(window->width))
+        .number("height", TwipsToPixels(window->height))
         .flag("main", window->kind == WindowKind::Main)
         .text("spokenName", window->spokenName)
         .json("controls", Array(window->controls, [window](const Control& control) { return ControlJson(*window, control); }))
@@ -106,5 +106,9 @@ std::string WindowJson(const WindowDescription* window)
 
 std::string DescriptionJson()
 {
-    return Object().text("typeface", kTypeface).json("windows", Array(kWindows, WindowJson)).done();
+    return Object()
+        .text("typeface", kTypeface)
+        .colour("ground", kWhite)
+        .json("windows", Array(kWindows, WindowJson))
+        .done();
 }

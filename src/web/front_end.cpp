@@ -68,8 +68,6 @@ void FrontEnd::Window::close()
     PageClose(m_index);
 }
 
-FrontEnd::FrontEnd() = default;
-
 ShownWindow& FrontEnd::open(const WindowDescription& window, ShownWindow* around)
 {
     Window& made = m_windows[static_cast<std::size_t>(IndexOf(window))];

@@ -12,8 +12,6 @@
 // module's exports (main.cpp).
 class FrontEnd final : private morvane::forms::Platform {
 public:
-    FrontEnd();
-
     morvane::forms::Program& program() { return m_program; }
 
 private:

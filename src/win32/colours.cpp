@@ -19,7 +19,8 @@ COLORREF Ink(morvane::forms::Rgb own)
 
 COLORREF Ground()
 {
-    return HighContrastIsOn() ? GetSysColor(COLOR_WINDOW) : RGB(255, 255, 255);
+    const morvane::forms::Rgb white = morvane::forms::kWhite;
+    return HighContrastIsOn() ? GetSysColor(COLOR_WINDOW) : RGB(white.red, white.green, white.blue);
 }
 
 HBRUSH GroundBrush()

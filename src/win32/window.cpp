@@ -80,7 +80,9 @@ void Window::layOut(UINT dpi)
     LayOut(m_description, m_controls, *m_fonts, dpi);
     if (m_hand)
         DestroyCursor(m_hand);
-    m_hand = LoadHandCursor(dpi);
+    const bool hasLink = std::ranges::any_of(m_description.controls,
+                                             [](const Control& control) { return control.kind == ControlKind::Link; });
+    m_hand = hasLink ? LoadHandCursor(dpi) : nullptr;
 }
 
 std::string Window::text(std::string_view control) const

@@ -57,5 +57,5 @@ private:
     HWND m_focus = nullptr;
     Controls m_controls;
     std::unique_ptr<Fonts> m_fonts;
-    HCURSOR m_hand = nullptr; // over links
+    HCURSOR m_hand = nullptr; // over links, where the window has one
 };

@@ -17,8 +17,6 @@
     let activeWindow = -1; // the last one to become active, as reported to the program
     let frontWindow = 0; // for stacking the windows
 
-    const pixels = (twips) => `${Math.floor((twips * 96 + 720) / 1440)}px`;
-    const fontPixels = (points) => `${Math.floor((points * 96) / 72 + 0.5)}px`;
     const fromModule = (pointer, length) => decoder.decode(new Uint8Array(exports.memory.buffer, pointer, length));
 
     // Copies as much of the text as fits into the module's buffer; its whole length in bytes.
@@ -43,14 +41,14 @@
     }
 
     function place(made, [left, top, width, height], origin) {
-        made.style.left = pixels(left - origin[0]);
-        made.style.top = pixels(top - origin[1]);
-        made.style.width = pixels(width);
-        made.style.height = pixels(height);
+        made.style.left = `${left - origin[0]}px`;
+        made.style.top = `${top - origin[1]}px`;
+        made.style.width = `${width}px`;
+        made.style.height = `${height}px`;
     }
 
     function look(made, control) {
-        made.style.fontSize = fontPixels(control.points);
+        made.style.fontSize = `${control.fontPixels}px`;
         made.style.fontWeight = control.bold ? 'bold' : 'normal';
         made.style.fontStyle = control.italic ? 'italic' : 'normal';
         made.style.color = control.ink;
@@ -218,8 +216,9 @@
         close.setAttribute('aria-label', `Close ${description.title.trim()}`);
         close.addEventListener('click', () => exports && closeWindow(index));
         window.client = element('div', 'client', window.element);
-        window.client.style.width = pixels(description.width);
-        window.client.style.height = pixels(description.height);
+        window.client.style.width = `${description.width}px`;
+        window.client.style.height = `${description.height}px`;
+        window.element.style.backgroundColor = descriptions.ground;
         const parents = {};
         description.controls.forEach((_, at) => window.controls.push(makeControl(window, at, parents)));
         description.controls.forEach((control, at) => {
@@ -369,6 +368,8 @@
         if (location.protocol !== 'file:')
             Object.assign(element('link', '', document.head), { rel: 'manifest', href: 'manifest.webmanifest' });
         descriptions = globalThis.morvaneDescriptions;
+        // The windows' typeface, or where it is missing the platform's sans serif.
+        document.body.style.fontFamily = `"${descriptions.typeface}", "Liberation Sans", Arial, Helvetica, sans-serif`;
         const main = descriptions.windows.findIndex((window) => window.main);
         makeWindow(main, -1);
         windows[main].early = true;
