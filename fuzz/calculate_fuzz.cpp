@@ -58,10 +58,11 @@ void CheckFailure(const InputFailure& failure)
 void CheckReading(const KuaReading& reading, std::string_view separator)
 {
     static const auto texts = fuzz::EntryTexts();
-    Require(IsKuaNumberText(reading.kuaNumber, separator));
-    for (std::size_t entry = 0; entry < kReadingEntryCount; ++entry) {
-        if (const std::optional<std::string_view> text = reading.entries[entry])
-            Require(std::ranges::find(texts[entry], *text) != texts[entry].end());
+    Require(IsKuaNumberText(*reading.at(ReadingEntry::KuaNumber), separator));
+    for (const ReadingEntry entry : kReadingEntries) {
+        const auto& possible = texts[static_cast<std::size_t>(entry)];
+        if (const std::optional<std::string_view> text = reading.at(entry); text && entry != ReadingEntry::KuaNumber)
+            Require(std::ranges::find(possible, *text) != possible.end());
     }
 }
 

@@ -35,9 +35,11 @@ inline std::array<std::vector<std::string_view>, kReadingEntryCount> EntryTexts(
         add(ReadingEntry::ChineseYear, animal);
     for (const std::string_view partners : kPartners)
         add(ReadingEntry::BestPartners, partners);
-    for (std::size_t heading = 0; heading < 8; ++heading) {
+    for (const ReadingEntry heading :
+         {ReadingEntry::Health, ReadingEntry::RomanceLove, ReadingEntry::MentorsCareer, ReadingEntry::Success,
+          ReadingEntry::TotalLoss, ReadingEntry::SixKillings, ReadingEntry::FiveGhosts, ReadingEntry::Unlucky}) {
         for (const std::string_view direction : kDirections)
-            add(static_cast<ReadingEntry>(static_cast<std::size_t>(ReadingEntry::Health) + heading), direction);
+            add(heading, direction);
     }
     return texts;
 }

@@ -3,6 +3,7 @@
 #include "kua_number.h"
 #include "kua_table.h"
 #include "number_text.h"
+#include "table_lookup.h"
 #include "zodiac_table.h"
 
 namespace morvane {
@@ -26,9 +27,14 @@ void AddElementRow(KuaReading& reading, const ElementRow& row) noexcept
 
 void AddDirectionRow(KuaReading& reading, const DirectionRow& row) noexcept
 {
-    constexpr auto first = static_cast<std::size_t>(ReadingEntry::Health);
-    for (std::size_t heading = 0; heading < row.byHeading.size(); ++heading)
-        reading.set(static_cast<ReadingEntry>(first + heading), row.byHeading[heading]);
+    reading.set(ReadingEntry::Health, row.health);
+    reading.set(ReadingEntry::RomanceLove, row.romanceLove);
+    reading.set(ReadingEntry::MentorsCareer, row.mentorsCareer);
+    reading.set(ReadingEntry::Success, row.success);
+    reading.set(ReadingEntry::TotalLoss, row.totalLoss);
+    reading.set(ReadingEntry::SixKillings, row.sixKillings);
+    reading.set(ReadingEntry::FiveGhosts, row.fiveGhosts);
+    reading.set(ReadingEntry::Unlucky, row.unlucky);
 }
 
 KuaReading Read(double year, std::string_view sex, std::string_view elementCaption,
@@ -36,20 +42,21 @@ KuaReading Read(double year, std::string_view sex, std::string_view elementCapti
 {
     KuaReading reading;
     const std::optional<double> kua = ComputeKua(year, sex);
-    reading.kuaNumber = " " + (kua ? NumberText(*kua, decimalSeparator) : std::string());
+    reading.setKuaNumber(" " + (kua ? NumberText(*kua, decimalSeparator) : std::string()));
 
-    const KuaRow* kuaRow = kua ? FindKuaRow(*kua) : nullptr;
+    const KuaRow* kuaRow = kua ? FindRow(kKuaTable, *kua, &KuaRow::kua) : nullptr;
     if (kuaRow)
         AddKuaRow(reading, *kuaRow);
     // The element label is read back as the key, so this reading's element wins when it
     // has one, and the element shown before stands otherwise.
-    if (const ElementRow* elementRow = FindElementRow(kuaRow ? kuaRow->element : elementCaption))
+    if (const ElementRow* elementRow =
+            FindRow(kElementTable, kuaRow ? kuaRow->element : elementCaption, &ElementRow::element))
         AddElementRow(reading, *elementRow);
     if (const std::optional<ZodiacRow> zodiac = FindZodiacRow(year)) {
         reading.set(ReadingEntry::ChineseYear, zodiac->animal);
         reading.set(ReadingEntry::BestPartners, zodiac->partners);
     }
-    if (const DirectionRow* directionRow = kua ? FindDirectionRow(*kua) : nullptr)
+    if (const DirectionRow* directionRow = kua ? FindRow(kDirectionTable, *kua, &DirectionRow::kua) : nullptr)
         AddDirectionRow(reading, *directionRow);
     return reading;
 }

@@ -17,41 +17,31 @@ inline constexpr std::string_view kNorthWest = " North-West";
 inline constexpr std::array<std::string_view, 8> kDirections{kNorth, kNorthEast, kEast, kSouthEast,
                                                              kSouth, kSouthWest, kWest, kNorthWest};
 
-// The four good headings, then the four bad ones, in the order they are shown.
-enum class Heading { Health, RomanceLove, MentorsCareer, Success, TotalLoss, SixKillings, FiveGhosts, Unlucky };
-
+// A row's four good directions, then its four bad ones, in the order they are shown.
 struct DirectionRow {
     double kua;
-    std::array<std::string_view, 8> byHeading;
-
-    constexpr std::string_view at(Heading heading) const noexcept
-    {
-        return byHeading[static_cast<std::size_t>(heading)];
-    }
+    std::string_view health;
+    std::string_view romanceLove;
+    std::string_view mentorsCareer;
+    std::string_view success;
+    std::string_view totalLoss;
+    std::string_view sixKillings;
+    std::string_view fiveGhosts;
+    std::string_view unlucky;
 };
 
 // clang-format off
 inline constexpr std::array<DirectionRow, 8> kDirectionTable{{
-    //      Health      Romance     Mentors     Success     Total loss  6 Killings  5 Ghosts    Unlucky
-    {1, {{ kEast,      kSouth,     kNorth,     kSouthEast, kSouthWest, kNorthWest, kNorthEast, kWest      }}},
-    {2, {{ kWest,      kNorthWest, kSouthWest, kNorthEast, kNorth,     kSouth,     kSouthEast, kEast      }}},
-    {3, {{ kNorth,     kSouthEast, kEast,      kSouth,     kWest,      kNorthEast, kNorthWest, kSouthWest }}},
-    {4, {{ kSouth,     kEast,      kSouthEast, kNorth,     kNorthEast, kWest,      kSouthWest, kNorthWest }}},
-    {6, {{ kNorthEast, kSouthWest, kNorthWest, kWest,      kSouth,     kNorth,     kEast,      kSouthEast }}},
-    {7, {{ kSouthWest, kNorthEast, kWest,      kNorthWest, kEast,      kSouthEast, kSouth,     kNorth     }}},
-    {8, {{ kNorthWest, kWest,      kNorthEast, kSouthWest, kSouthEast, kEast,      kNorth,     kSouth     }}},
-    {9, {{ kSouthEast, kNorth,     kSouth,     kEast,      kNorthWest, kSouthWest, kWest,      kNorthEast }}},
+    //   Health      Romance     Mentors     Success     Total loss  6 Killings  5 Ghosts    Unlucky
+    {1,  kEast,      kSouth,     kNorth,     kSouthEast, kSouthWest, kNorthWest, kNorthEast, kWest      },
+    {2,  kWest,      kNorthWest, kSouthWest, kNorthEast, kNorth,     kSouth,     kSouthEast, kEast      },
+    {3,  kNorth,     kSouthEast, kEast,      kSouth,     kWest,      kNorthEast, kNorthWest, kSouthWest },
+    {4,  kSouth,     kEast,      kSouthEast, kNorth,     kNorthEast, kWest,      kSouthWest, kNorthWest },
+    {6,  kNorthEast, kSouthWest, kNorthWest, kWest,      kSouth,     kNorth,     kEast,      kSouthEast },
+    {7,  kSouthWest, kNorthEast, kWest,      kNorthWest, kEast,      kSouthEast, kSouth,     kNorth     },
+    {8,  kNorthWest, kWest,      kNorthEast, kSouthWest, kSouthEast, kEast,      kNorth,     kSouth     },
+    {9,  kSouthEast, kNorth,     kSouth,     kEast,      kNorthWest, kSouthWest, kWest,      kNorthEast },
 }};
 // clang-format on
-
-// The row whose key equals the Kua number, compared as numbers; nullptr when none does.
-constexpr const DirectionRow* FindDirectionRow(double kua) noexcept
-{
-    for (const DirectionRow& row : kDirectionTable) {
-        if (row.kua == kua)
-            return &row;
-    }
-    return nullptr;
-}
 
 } // namespace morvane

@@ -36,14 +36,4 @@ inline constexpr std::array<ElementRow, 5> kElementTable{{
 }};
 // clang-format on
 
-// The row whose element text equals the caption exactly (case and blanks count); nullptr when none does.
-constexpr const ElementRow* FindElementRow(std::string_view caption) noexcept
-{
-    for (const ElementRow& row : kElementTable) {
-        if (row.element == caption)
-            return &row;
-    }
-    return nullptr;
-}
-
 } // namespace morvane

@@ -26,17 +26,12 @@ double LastDigit(double v) noexcept
     return std::fmod(Whole(v), 10.0);
 }
 
-// For whole values from 10 to 99 this is the sum of the two digits. The two tests are kept
-// apart on purpose: the second still runs when the first has held.
+// For whole values from 10 to 99 this is the sum of the two digits. Where the last digit
+// is 0, taking it off first changes nothing: (v - 0) / 10 is v / 10.
 double DigitSumStep(double v) noexcept
 {
     const double r = LastDigit(v);
-    double q = 0.0;
-    if (r == 0.0)
-        q = v / 10.0;
-    if (r != 0.0)
-        q = (v - r) / 10.0;
-    return q + r;
+    return (v - r) / 10.0 + r;
 }
 
 } // namespace

@@ -29,14 +29,4 @@ inline constexpr std::array<KuaRow, 8> kKuaTable{{
 }};
 // clang-format on
 
-// The row whose key equals the Kua number, compared as numbers; nullptr when none does.
-constexpr const KuaRow* FindKuaRow(double kua) noexcept
-{
-    for (const KuaRow& row : kKuaTable) {
-        if (row.kua == kua)
-            return &row;
-    }
-    return nullptr;
-}
-
 } // namespace morvane

@@ -16,12 +16,14 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 
 namespace morvane {
 
-// The value labels after the Kua number, in the order a reading writes them.
+// The parts of a reading, one for each value label, in the order a reading writes them.
 enum class ReadingEntry : std::size_t {
+    KuaNumber,
     Group,
     Element,
     ShengChi,
@@ -43,17 +45,32 @@ enum class ReadingEntry : std::size_t {
 };
 inline constexpr std::size_t kReadingEntryCount = static_cast<std::size_t>(ReadingEntry::Tip) + 1;
 
-struct KuaReading {
-    // One blank and the number's shortest text (" 8", " 0.95"), or " " when there is none.
-    std::string kuaNumber;
-    std::array<std::optional<std::string_view>, kReadingEntryCount> entries{};
+// Every entry, in that order.
+inline constexpr auto kReadingEntries = [] {
+    std::array<ReadingEntry, kReadingEntryCount> entries{};
+    for (std::size_t entry = 0; entry < entries.size(); ++entry)
+        entries[entry] = static_cast<ReadingEntry>(entry);
+    return entries;
+}();
 
+class KuaReading {
+public:
+    // The text of the entry, or nothing where its table has no row for its key. The Kua
+    // number is always there: one blank and the number's shortest text (" 8", " 0.95"),
+    // or " " when there is none.
     std::optional<std::string_view> at(ReadingEntry entry) const noexcept
     {
-        return entries[static_cast<std::size_t>(entry)];
+        if (entry == ReadingEntry::KuaNumber)
+            return m_kuaNumber;
+        return m_entries[static_cast<std::size_t>(entry)];
     }
 
-    void set(ReadingEntry entry, std::string_view text) noexcept { entries[static_cast<std::size_t>(entry)] = text; }
+    void setKuaNumber(std::string text) { m_kuaNumber = std::move(text); }
+    void set(ReadingEntry entry, std::string_view text) noexcept { m_entries[static_cast<std::size_t>(entry)] = text; }
+
+private:
+    std::string m_kuaNumber = " ";
+    std::array<std::optional<std::string_view>, kReadingEntryCount> m_entries{}; // but the Kua number's
 };
 
 // One press of Calculate. elementCaption is what the element label shows before the

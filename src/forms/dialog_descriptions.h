@@ -14,12 +14,12 @@ inline constexpr std::string_view kMessageLabel = "Label1";
 inline constexpr auto kNoticeText = FixedText("Copyright \u00a9 ") + kReleaseYear + FixedText(" ") + kMakerName;
 
 // clang-format off
-inline constexpr auto kDialog1Controls = std::to_array<Control>({
-    {ControlKind::Label,  "Label1",   "",       { 120,  120, 3135, 735}}, // three lines for the message
-    {ControlKind::Button, "Command1", "O&kay",  {1080, 1080, 1215, 375}, {.command = Command::Close}},
+inline constexpr auto kMessageDialogControls = std::to_array<Control>({
+    {ControlKind::Label,  kMessageLabel, "",      { 120,  120, 3135, 735}}, // three lines for the message
+    {ControlKind::Button, "Command1",    "O&kay", {1080, 1080, 1215, 375}, {.command = Command::Close}},
 });
 
-inline constexpr auto kDialogControls = std::to_array<Control>({
+inline constexpr auto kAboutDialogControls = std::to_array<Control>({
     {ControlKind::Label,  "Label1",   "Morvane",   {1320,  120, 3495, 375},
      {.font = {.points = 12, .bold = true}, .ink = {0, 0, 128}}}, // the title, navy
     {ControlKind::Label,  "Label2",   kNoticeText, {1200,  600, 3495, 255}, {.font = {.bold = true}}},
@@ -31,13 +31,14 @@ inline constexpr auto kDialogControls = std::to_array<Control>({
 });
 // clang-format on
 
-inline constexpr WindowDescription kDialog1{"Dialog1", " Oops . . .", 3345, 1545, WindowKind::Dialog, kDialog1Controls};
+inline constexpr WindowDescription kMessageDialog{
+    "Dialog1", " Oops . . .", 3345, 1545, WindowKind::Dialog, kMessageDialogControls};
 
 // Orca counts only texts of three words or more among a dialog's texts, so the one-word
 // title is heard with the dialog's name.
-inline constexpr WindowDescription kDialog{
-    "Dialog", " About", 6030, 2610, WindowKind::Dialog, kDialogControls, " About Morvane"};
+inline constexpr WindowDescription kAboutDialog{
+    "Dialog", " About", 6030, 2610, WindowKind::Dialog, kAboutDialogControls, " About Morvane"};
 
-static_assert(IsWhole(kDialog1) && IsWhole(kDialog) && HasControl(kDialog1, kMessageLabel));
+static_assert(IsWhole(kMessageDialog) && IsWhole(kAboutDialog));
 
 } // namespace morvane::forms

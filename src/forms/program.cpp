@@ -35,7 +35,7 @@ void Program::pressed(const WindowDescription& window, std::string_view control)
     case Command::Reset:
         return reset();
     case Command::About:
-        return openOnce(kDialog).activate();
+        return openOnce(kAboutDialog).activate();
     case Command::Help:
         return m_platform.openPage(kHelpPageName);
     case Command::WebSite:
@@ -74,17 +74,17 @@ void Program::calculate()
         if (failure->clearsYear)
             form1.setText(kYearBox, "");
         form1.moveFocus(failure->focus == InputBox::Year ? kYearBox : kSexBox);
-        ShownWindow& message = openOnce(kDialog1);
+        ShownWindow& message = openOnce(kMessageDialog);
         message.setText(kMessageLabel, failure->message);
         message.activate();
         return;
     }
 
     const auto& reading = std::get<KuaReading>(result);
-    form1.setText(kKuaNumberLabel, reading.kuaNumber);
-    for (std::size_t entry = 0; entry < reading.entries.size(); ++entry) {
-        if (const std::optional<std::string_view> text = reading.entries[entry])
-            form1.setText(kReadingLabels[entry], *text);
+    for (const Control& label : kForm1.controls) {
+        const auto text = label.traits.shows ? reading.at(*label.traits.shows) : std::nullopt;
+        if (text)
+            form1.setText(label.name, *text);
     }
     m_platform.announce(SpokenReading([&form1](std::string_view label) { return form1.text(label); }));
 }
@@ -94,11 +94,10 @@ void Program::reset()
     ShownWindow& form1 = *shown(kForm1);
     form1.setText(kYearBox, "");
     form1.setText(kSexBox, kSexPrompt);
-    for (const Control& caption : kForm1.controls) {
-        if (CaptionsAValue(kForm1, caption))
-            form1.setText(caption.traits.names, "");
+    for (const Control& label : kForm1.controls) {
+        if (label.traits.shows)
+            form1.setText(label.name, label.name == kTipLabel ? kDefaultTip : "");
     }
-    form1.setText(kTipLabel, kDefaultTip);
     form1.moveFocus(kYearBox);
 }
 

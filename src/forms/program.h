@@ -9,7 +9,7 @@
 
 namespace morvane::forms {
 
-inline constexpr std::array<const WindowDescription*, 3> kWindows{&kForm1, &kDialog1, &kDialog};
+inline constexpr std::array<const WindowDescription*, 3> kWindows{&kForm1, &kMessageDialog, &kAboutDialog};
 
 // What the program does, on every platform: the commands of its controls, the dialogs'
 // single instance and where they open, the default tip on activation, and when the

@@ -17,10 +17,9 @@ std::string SpokenReading(const std::function<std::string(std::string_view label
     for (const Control& control : kForm1.controls) {
         if (control.kind == ControlKind::Frame)
             say(control.text);
-        else if (CaptionsAValue(kForm1, control))
-            say(std::string(control.text) + shownText(control.traits.names));
+        else if (const Control* caption = CaptionOf(kForm1, control.name); control.traits.shows)
+            say((caption ? std::string(caption->text) : std::string()) + shownText(control.name));
     }
-    say(shownText(kTipLabel));
     return spoken;
 }
 

@@ -5,7 +5,10 @@
 // and place, its look, what screen readers are told of it and what pressing it does.
 // Sizes and places are in twips, 15 to the pixel at 96 dpi, relative to the control's
 // container.
+#include "reading.h"
+
 #include <algorithm>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -97,6 +100,7 @@ struct Picture {
 
 // What a control is beyond its kind, name, text and place; most need little of it.
 struct ControlTraits {
+    std::optional<ReadingEntry> shows = {}; // a value label: the part of the reading it shows
     std::string_view container = {}; // the frame that holds it; empty for the window itself
     std::string_view names = {}; // a caption label: the control beside it that it names
     std::span<const std::string_view> items = {}; // a combo box's list, in this order
@@ -179,10 +183,31 @@ constexpr bool TakesFocus(ControlKind kind)
     return kind == ControlKind::TextBox || kind == ControlKind::ComboBox || kind == ControlKind::Button;
 }
 
-// Whether the control is the caption of a result row: a label that names a value label.
-constexpr bool CaptionsAValue(const WindowDescription& window, const Control& control)
+// The caption label that names the control, or none.
+constexpr const Control* CaptionOf(const WindowDescription& window, std::string_view control)
 {
-    return !control.traits.names.empty() && ControlNamed(window, control.traits.names).kind == ControlKind::Label;
+    const auto caption =
+        std::ranges::find_if(window.controls, [&](const Control& named) { return named.traits.names == control; });
+    return caption == window.controls.end() ? nullptr : &*caption;
+}
+
+// The label that shows this part of the reading; every part has one in the main window,
+// as its description checks when it is compiled.
+constexpr std::string_view LabelShowing(const WindowDescription& window, ReadingEntry entry)
+{
+    return std::ranges::find(window.controls, std::optional(entry),
+                             [](const Control& control) { return control.traits.shows; })
+        ->name;
+}
+
+// Whether each part of the reading is shown by exactly one control of the window.
+constexpr bool ShowsTheReading(const WindowDescription& window)
+{
+    return std::ranges::all_of(kReadingEntries, [&](ReadingEntry entry) {
+        return std::ranges::count(window.controls, std::optional(entry),
+                                  [](const Control& control) { return control.traits.shows; })
+            == 1;
+    });
 }
 
 } // namespace morvane::forms

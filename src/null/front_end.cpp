@@ -1,9 +1,9 @@
 #include "front_end.h"
 
+#include "access_key.h"
 #include "help_page.h"
 
 #include <algorithm>
-#include <cctype>
 
 using namespace morvane::forms;
 
@@ -17,13 +17,11 @@ bool IsControl(const WindowDescription& window, std::string_view control, Contro
     return HasControl(window, control) && ControlNamed(window, control).kind == kind;
 }
 
-// The button of the window whose caption marks this access key with "&".
+// The button of the window whose caption marks this access key.
 std::string_view ButtonFor(const WindowDescription& window, char key)
 {
     for (const Control& control : window.controls) {
-        const std::size_t mark = control.text.find('&');
-        if (control.kind == ControlKind::Button && mark + 1 < control.text.size()
-            && std::toupper(static_cast<unsigned char>(control.text[mark + 1])) == key)
+        if (control.kind == ControlKind::Button && AccessKeyOf(control.text).key == UpperCase(key))
             return control.name;
     }
     return {};
@@ -54,7 +52,7 @@ public:
         for (const Control& control : of.controls) {
             texts.emplace(control.name, control.text);
             if (focus.empty() && TakesFocus(control.kind))
-                focus = control.name;
+                focusOn(control.name, false);
         }
     }
 
@@ -74,7 +72,7 @@ public:
         if (!usable("moved the focus in"))
             return;
         if (TakesFocus(ControlNamed(description, control).kind))
-            focus = control;
+            focusOn(control, false);
         else
             m_frontEnd.m_faults.push_back("moved the focus to " + std::string(control) + ", which takes none");
     }
@@ -93,6 +91,14 @@ public:
             m_frontEnd.closeWindow(description);
     }
 
+    // As a window system does it: an input reached by Tab has all its text selected, so
+    // that typing replaces it; a click or the program's own move puts the caret at its end.
+    void focusOn(std::string_view control, bool selectingAll)
+    {
+        focus = ControlNamed(description, control).name; // the description's, which outlives the caller's
+        selected = selectingAll;
+    }
+
     const WindowDescription& description;
     int left;
     int top;
@@ -100,6 +106,7 @@ public:
     bool closed = false;
     std::map<std::string_view, std::string> texts; // every control's
     std::string_view focus;
+    bool selected = false; // all of the focused input's text
 
 private:
     bool usable(std::string_view call) const
@@ -125,32 +132,36 @@ void FrontEnd::click(const WindowDescription& window, std::string_view control)
     if (!shown(window) || !HasControl(window, control))
         return;
     activateWindow(window); // a click makes its window the active one first
-    const ControlKind kind = ControlNamed(window, control).kind;
-    if (TakesFocus(kind))
-        shown(window)->focus = control;
-    if (kind == ControlKind::Button || kind == ControlKind::Link)
-        m_program.pressed(window, control);
+    const Control& clicked = ControlNamed(window, control);
+    if (TakesFocus(clicked.kind))
+        shown(window)->focusOn(clicked.name, false);
+    if (clicked.kind == ControlKind::Button || clicked.kind == ControlKind::Link)
+        m_program.pressed(window, clicked.name);
 }
 
-void FrontEnd::press(std::string_view key)
+void FrontEnd::press(Key key)
 {
     if (!m_active)
         return;
     const WindowDescription& window = *m_active;
     const std::string_view focused = focus();
-    if (key.starts_with("Alt+") && key.size() == 5) {
-        if (const std::string_view button = ButtonFor(window, key.back()); !button.empty())
-            m_program.pressed(window, button);
-    } else if (key == "Tab" || key == "Shift+Tab") {
-        tab(key == "Tab" ? 1 : -1);
-    } else if ((key == "Return" || key == "Enter" || key == "Space")
-               && IsControl(window, focused, ControlKind::Button)) {
+    if (key == Key::Tab || key == Key::BackTab) {
+        tab(key == Key::Tab ? 1 : -1);
+    } else if ((key == Key::Enter || key == Key::Space) && IsControl(window, focused, ControlKind::Button)) {
         m_program.pressed(window, focused);
-    } else if (key == "Down" && IsControl(window, focused, ControlKind::ComboBox)) {
+    } else if ((key == Key::Down || key == Key::Up) && IsControl(window, focused, ControlKind::ComboBox)) {
         const auto items = ControlNamed(window, focused).traits.items;
-        const auto current = std::ranges::find(items, *focusedText());
-        *focusedText() = current == items.end() ? items.front() : *std::min(current + 1, items.end() - 1);
+        const auto at = std::ranges::find(items, *focusedText()) - items.begin();
+        const auto last = static_cast<std::ptrdiff_t>(items.size()) - 1;
+        *focusedText() = items[static_cast<std::size_t>(
+            at > last ? 0 : std::clamp<std::ptrdiff_t>(at + (key == Key::Down ? 1 : -1), 0, last))];
     }
+}
+
+void FrontEnd::pressAlt(char letter)
+{
+    if (const std::string_view button = m_active ? ButtonFor(*m_active, letter) : std::string_view(); !button.empty())
+        m_program.pressed(*m_active, button);
 }
 
 void FrontEnd::tab(int step)
@@ -162,13 +173,17 @@ void FrontEnd::tab(int step)
     }
     const auto at = std::ranges::find(order, focus()) - order.begin();
     const auto size = static_cast<std::ptrdiff_t>(order.size());
-    shown(*m_active)->focus = order[static_cast<std::size_t>((at + step + size) % size)];
+    shown(*m_active)->focusOn(order[static_cast<std::size_t>((at + step + size) % size)], true);
 }
 
 void FrontEnd::type(std::string_view text)
 {
-    if (std::string* shownText = focusedText())
-        *shownText = CutTo(*shownText + std::string(text), ControlNamed(*m_active, focus()).traits.maxLength);
+    std::string* shownText = focusedText();
+    if (!shownText)
+        return;
+    if (std::exchange(shown(*m_active)->selected, false))
+        shownText->clear();
+    *shownText = CutTo(*shownText + std::string(text), ControlNamed(*m_active, focus()).traits.maxLength);
 }
 
 void FrontEnd::erase()

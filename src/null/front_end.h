@@ -24,12 +24,14 @@ public:
     explicit FrontEnd(std::filesystem::path pages);
     ~FrontEnd();
 
+    enum class Key { Tab, BackTab, Enter, Space, Escape, Down, Up };
+
     // What a person does. Keys and typing go to the active window's focused control.
     void click(const WindowDescription& window, std::string_view control);
-    // A key as the window scripts write it: "Alt+C", "Tab", "Shift+Tab", "Return",
-    // "Enter", "Space", "Esc", "Down".
-    void press(std::string_view key);
-    // Types or pastes at the end of the focused input, as far as it holds.
+    void press(Key key);
+    void pressAlt(char letter); // with a letter or digit
+    // Types or pastes at the end of the focused input, as far as it holds, in place of
+    // its text where that is all selected.
     void type(std::string_view text);
     // Selects everything in the focused input and deletes it.
     void erase();

@@ -100,10 +100,25 @@ QWidget* MakeFrame(const Control& control, QWidget* parent)
     return frame;
 }
 
-// Each kind's maker, in the order of ControlKind.
-constexpr QWidget* (*kMakers[])(const Control&, QWidget*) = {MakeLabel,  MakeFrame,  MakeTextBox, MakeComboBox,
-                                                             MakeButton, MakeBanner, MakeLabel};
-static_assert(std::size(kMakers) == static_cast<std::size_t>(ControlKind::Link) + 1);
+QWidget* Make(const Control& control, QWidget* parent)
+{
+    switch (control.kind) {
+    case ControlKind::Label:
+    case ControlKind::Link:
+        return MakeLabel(control, parent);
+    case ControlKind::Frame:
+        return MakeFrame(control, parent);
+    case ControlKind::TextBox:
+        return MakeTextBox(control, parent);
+    case ControlKind::ComboBox:
+        return MakeComboBox(control, parent);
+    case ControlKind::Button:
+        return MakeButton(control, parent);
+    case ControlKind::Banner:
+        return MakeBanner(control, parent);
+    }
+    return nullptr;
+}
 
 // What is the same for every kind: name, place, look, tip and what screen readers are told.
 void Describe(QWidget* widget, const Control& control)
@@ -144,7 +159,7 @@ Controls Render(QWidget* window, const WindowDescription& description)
     Controls controls;
     for (const Control& control : description.controls) {
         QWidget* parent = control.traits.container.empty() ? window : controls.at(control.traits.container);
-        QWidget* widget = kMakers[static_cast<std::size_t>(control.kind)](control, parent);
+        QWidget* widget = Make(control, parent);
         Describe(widget, control);
         controls.emplace(control.name, widget);
     }

@@ -1,5 +1,6 @@
 #include "description_json.h"
 
+#include "access_key.h"
 #include "program.h"
 
 #include <cstdio>
@@ -61,13 +62,48 @@ std::string Array(const Range& range, Write write)
     return array.empty() ? "[]" : array + ']';
 }
 
+std::string_view KindName(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return "label";
+    case ControlKind::Frame:
+        return "frame";
+    case ControlKind::TextBox:
+        return "textBox";
+    case ControlKind::ComboBox:
+        return "comboBox";
+    case ControlKind::Button:
+        return "button";
+    case ControlKind::Banner:
+        return "banner";
+    case ControlKind::Link:
+        return "link";
+    }
+    return {};
+}
+
+// A button's caption as shown, around the character its access key marks: before, that
+// character, after.
+std::string CaptionJson(std::string_view caption, const AccessKey& key)
+{
+    const std::string shown = ShownCaption(caption);
+    const std::size_t marked = key.key ? 1 : 0;
+    return Array(std::to_array({shown.substr(0, key.at), shown.substr(key.at, marked), shown.substr(key.at + marked)}),
+                 Quoted);
+}
+
 std::string ControlJson(const WindowDescription& window, const Control& control)
 {
-    constexpr std::string_view kKinds[] = {"label", "frame", "textBox", "comboBox", "button", "banner", "link"};
     const ControlTraits& traits = control.traits;
     const PixelRect place = TwipsToPixels(PlaceInWindow(window, control));
-    return Object()
-        .text("kind", kKinds[static_cast<std::size_t>(control.kind)])
+    Object json;
+    if (control.kind == ControlKind::Button) {
+        const AccessKey key = AccessKeyOf(control.text);
+        json.json("caption", CaptionJson(control.text, key)).text("accessKey", {&key.key, key.key ? 1U : 0U});
+    }
+    return json
+        .text("kind", KindName(control.kind))
         .text("name", control.name)
         .text("text", control.text)
         .json("place", Array(std::to_array({place.left, place.top, place.width, place.height}), Object::Number))

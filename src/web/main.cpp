@@ -1,8 +1,7 @@
-// The module's entry points, which the page's script calls: start the program, report what
-// a person does to its windows (named by their place in the program's list, controls by
-// their place in their window's description), and read the windows' descriptions. The
-// module is the program: it holds the one front end from start to end.
-#include "description_json.h"
+// The module's entry points, which the page's script calls: start the program, and report
+// what a person does to its windows (named by their place in the program's list, controls
+// by their place in their window's description). The module is the program: it holds the
+// one front end from start to end.
 #include "front_end.h"
 
 #include <memory>
@@ -45,11 +44,4 @@ MORVANE_EXPORT(activated) void Activated(int window)
 MORVANE_EXPORT(closed) void Closed(int window)
 {
     TheFrontEnd()->program().closed(WindowAt(window));
-}
-
-// The descriptions as JSON, with a NUL at the end, kept for the module's life.
-MORVANE_EXPORT(descriptions) const char* Descriptions()
-{
-    static const std::string json = DescriptionJson();
-    return json.c_str();
 }

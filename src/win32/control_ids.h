@@ -16,7 +16,7 @@ constexpr int ControlId(const morvane::forms::WindowDescription& window, std::st
 }
 
 // The name of the window's control with that identifier, or none.
-constexpr std::string_view ControlNamed(const morvane::forms::WindowDescription& window, int id)
+constexpr std::string_view ControlNameOfId(const morvane::forms::WindowDescription& window, int id)
 {
     const auto index = static_cast<std::size_t>(id - kFirstControlId);
     return index < window.controls.size() ? window.controls[index].name : std::string_view();

@@ -15,18 +15,27 @@ struct ControlClass {
     DWORD exStyle;
 };
 
-// Each kind's window class and styles, in the order of ControlKind. A link's SS_NOTIFY
-// reports its clicks.
-constexpr ControlClass kClasses[] = {
-    {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0},
-    {WC_BUTTONW, BS_GROUPBOX, 0},
-    {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE},
-    {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0},
-    {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0},
-    {WC_BUTTONW, BS_OWNERDRAW, 0},
-    {WC_STATICW, SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0},
-};
-static_assert(std::size(kClasses) == static_cast<std::size_t>(ControlKind::Link) + 1);
+// Each kind's window class and styles. A link's SS_NOTIFY reports its clicks.
+constexpr ControlClass ClassOf(ControlKind kind)
+{
+    switch (kind) {
+    case ControlKind::Label:
+        return {WC_STATICW, SS_LEFT | SS_NOPREFIX, 0};
+    case ControlKind::Frame:
+        return {WC_BUTTONW, BS_GROUPBOX, 0};
+    case ControlKind::TextBox:
+        return {WC_EDITW, ES_LEFT | ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE};
+    case ControlKind::ComboBox:
+        return {WC_COMBOBOXW, CBS_DROPDOWN | CBS_AUTOHSCROLL | WS_VSCROLL | WS_TABSTOP, 0};
+    case ControlKind::Button:
+        return {WC_BUTTONW, BS_PUSHBUTTON | WS_TABSTOP, 0};
+    case ControlKind::Banner:
+        return {WC_BUTTONW, BS_OWNERDRAW, 0};
+    case ControlKind::Link:
+        return {WC_STATICW, SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
+    }
+    return {};
+}
 
 // The banner takes no focus and answers no click.
 LRESULT CALLBACK IgnoreMouse(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR)
@@ -63,7 +72,7 @@ Controls Render(HWND window, const WindowDescription& description, const ScreenR
     Controls controls;
     HWND tooltips = nullptr;
     for (const Control& control : description.controls) {
-        const ControlClass& kind = kClasses[static_cast<std::size_t>(control.kind)];
+        const ControlClass kind = ClassOf(control.kind);
         const ControlTraits& traits = control.traits;
         HWND made = CreateWindowExW(kind.exStyle, kind.name, Wide(control.text).c_str(),
                                     WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window,

@@ -3,6 +3,7 @@
 #include "colours.h"
 #include "control_ids.h"
 #include "pictures.h"
+#include "resource_ids.h"
 #include "text.h"
 
 #include <algorithm>
@@ -23,7 +24,7 @@ void RegisterWindowClass(WNDPROC procedure)
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
-    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(1));
+    windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_MORVANE));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = kWindowClass;
     RegisterClassExW(&windowClass); // fails harmlessly once the class exists
@@ -128,16 +129,20 @@ void Window::restoreFocus()
 
 const Control* Window::controlOf(HWND control) const
 {
-    const std::string_view name = ControlNamed(m_description, GetDlgCtrlID(control));
+    const std::string_view name = ControlNameOfId(m_description, GetDlgCtrlID(control));
     return name.empty() || !control || GetParent(control) != m_hwnd ? nullptr : &ControlNamed(m_description, name);
 }
 
-// A button's click and a link's click press them.
+// A button's click and a link's click press them. A combo box that takes the focus has
+// its text selected, as an edit box reached by Tab has, so that typing replaces it (Wine's
+// combo box does so the first time only); a click in it then puts the caret where it is.
 void Window::commanded(HWND control, WORD notification)
 {
     const Control* pressed = controlOf(control);
     if (!pressed)
         return;
+    if (pressed->kind == ControlKind::ComboBox && notification == CBN_SETFOCUS)
+        SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
     if ((pressed->kind == ControlKind::Button && notification == BN_CLICKED)
         || (pressed->kind == ControlKind::Link && notification == STN_CLICKED))
         m_program.pressed(m_description, pressed->name);

@@ -20,9 +20,8 @@ void PrintOutcome(const std::string& year, const std::string& sex, const std::st
             + (failure->clearsYear ? "|emptied" : "");
     } else {
         const auto& reading = std::get<morvane::KuaReading>(result);
-        outcome = reading.kuaNumber;
-        for (const std::optional<std::string_view>& entry : reading.entries)
-            outcome += '|' + (entry ? std::string(*entry) : "-");
+        for (const morvane::ReadingEntry entry : morvane::kReadingEntries)
+            outcome += (outcome.empty() ? "" : "|") + std::string(reading.at(entry).value_or("-"));
     }
     std::printf("%s\t%s\t%s\t%s\n", year.c_str(), sex.c_str(), separator.c_str(), outcome.c_str());
 }

@@ -51,7 +51,7 @@ std::string Outcome(const Row& row)
             + (failure->clearsYear ? " emptied" : "");
     }
     const auto& reading = std::get<KuaReading>(result);
-    return reading.kuaNumber + "|" + Text(reading.at(ReadingEntry::Group)) + "|"
+    return Text(reading.at(ReadingEntry::KuaNumber)) + "|" + Text(reading.at(ReadingEntry::Group)) + "|"
         + Text(reading.at(ReadingEntry::LuckyObject)) + "|" + Text(reading.at(ReadingEntry::ChineseYear));
 }
 
@@ -95,9 +95,9 @@ TEST(ReadingTest, ShouldReadEveryYearAPersonCanType)
             for (const bool male : {true, false}) {
                 SCOPED_TRACE(text + (male ? " Male" : " Female"));
                 const KuaReading reading = std::get<KuaReading>(Calculate({text, male ? "Male" : "Female"}, ""));
-                EXPECT_EQ(reading.kuaNumber, " " + std::to_string(KuaByDigitSum(year, male)));
-                for (const std::optional<std::string_view>& entry : reading.entries)
-                    EXPECT_TRUE(IsOneBlankThenText(entry)) << Text(entry);
+                EXPECT_EQ(reading.at(ReadingEntry::KuaNumber), " " + std::to_string(KuaByDigitSum(year, male)));
+                for (const ReadingEntry entry : kReadingEntries)
+                    EXPECT_TRUE(IsOneBlankThenText(reading.at(entry))) << Text(reading.at(entry));
                 EXPECT_EQ(reading.at(ReadingEntry::ChineseYear), kAnimals[year % 12]);
                 EXPECT_EQ(reading.at(ReadingEntry::BestPartners), kPartners[year % 4]);
                 EXPECT_EQ(reading.at(ReadingEntry::Success), reading.at(ReadingEntry::ShengChi));

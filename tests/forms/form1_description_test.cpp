@@ -17,15 +17,15 @@ TEST(Form1Description, ShouldLineTheResultRowsUp)
 {
     std::map<std::string_view, std::vector<const Control*>> columns; // the captions of each container
     for (const Control& control : kForm1.controls) {
-        if (CaptionsAValue(kForm1, control))
-            columns[control.traits.container].push_back(&control);
+        if (const Control* caption = CaptionOf(kForm1, control.name); caption && control.traits.shows)
+            columns[control.traits.container].push_back(caption);
     }
     for (const auto& [container, captions] : columns) {
         const int valueLeft = ControlNamed(kForm1, captions.back()->traits.names).place.left;
         for (std::size_t row = 0; row < captions.size(); ++row) {
             const Twips& caption = captions[row]->place;
             const Control& value = ControlNamed(kForm1, captions[row]->traits.names);
-            const int kua = value.name == kKuaNumberLabel ? 120 : 0;
+            const int kua = value.traits.shows == morvane::ReadingEntry::KuaNumber ? 120 : 0;
             SCOPED_TRACE(value.name);
             EXPECT_EQ(std::pair(caption.left, caption.height), std::pair(120, 255));
             EXPECT_EQ(caption.top, row == 0 ? caption.top : captions[row - 1]->place.top + 360);

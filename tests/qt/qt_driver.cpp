@@ -6,9 +6,8 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDesktopServices>
-#include <QLineEdit>
+#include <QFileInfo>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -37,14 +36,34 @@ void RecordAnnouncement(QAccessibleEvent* event)
         Announcements().push_back(told->text(QAccessible::Name).toStdString());
 }
 
-// A click makes its window the active one first, as the window system does.
+// A click in the middle of the control, on whatever is drawn there (the sex box's line
+// edit); it makes its window the active one first, as the window system does.
 void Click(QWidget* widget)
 {
     if (!widget)
         return;
     widget->window()->activateWindow();
     QCoreApplication::processEvents();
-    QTest::mouseClick(widget, Qt::LeftButton);
+    QWidget* under = widget->childAt(widget->rect().center());
+    QTest::mouseClick(under ? under : widget, Qt::LeftButton, {},
+                      (under ? under : widget)->mapFrom(widget, widget->rect().center()));
+}
+
+void PressOnFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+{
+    if (QWidget* focus = QApplication::focusWidget())
+        QTest::keyClick(focus, key, modifiers);
+}
+
+Qt::Key QtKey(const Key& key)
+{
+    constexpr std::pair<Key::Name, Qt::Key> kKeys[] = {{Key::Tab, Qt::Key_Tab},
+                                                       {Key::Enter, Qt::Key_Return},
+                                                       {Key::Escape, Qt::Key_Escape},
+                                                       {Key::Space, Qt::Key_Space},
+                                                       {Key::Down, Qt::Key_Down}};
+    const auto named = std::ranges::find(kKeys, key.name, &std::pair<Key::Name, Qt::Key>::first);
+    return named == std::end(kKeys) ? static_cast<Qt::Key>(key.character) : named->second; // letters: their codes
 }
 
 QWidget* Control(std::string_view window, const QString& name)
@@ -84,16 +103,56 @@ public:
             QDesktopServices::unsetUrlHandler(scheme);
     }
 
-    // Each inside the event loop, which Qt ends where the program asks to end.
-    void act(const std::string& verb, const std::string& argument) override
+    void click(std::string_view window, std::string_view control) override
     {
-        if (m_ended)
-            return;
-        QTimer::singleShot(0, this, [&] {
-            actNow(verb, FromUtf8(argument));
-            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        inLoop([=] { Click(Control(window, FromUtf8(control))); });
+    }
+    void press(const Key& key) override
+    {
+        inLoop([=] {
+            PressOnFocus(QtKey(key),
+                         (key.alt ? Qt::AltModifier : Qt::NoModifier)
+                             | (key.shift ? Qt::ShiftModifier : Qt::NoModifier));
         });
-        QCoreApplication::exec();
+    }
+    void type(std::string_view text) override // as typed, a character at a time
+    {
+        inLoop([text = FromUtf8(text)] {
+            for (const QChar character : text)
+                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown, character, {});
+        });
+    }
+    void paste(std::string_view text) override
+    {
+        inLoop([text = FromUtf8(text)] {
+            QApplication::clipboard()->setText(text);
+            PressOnFocus(Qt::Key_V, Qt::ControlModifier);
+        });
+    }
+    void erase() override
+    {
+        inLoop([] {
+            PressOnFocus(Qt::Key_A, Qt::ControlModifier);
+            PressOnFocus(Qt::Key_Backspace);
+        });
+    }
+    void close(std::string_view window) override
+    {
+        inWindow(window, [](QWidget* open) { open->close(); });
+    }
+    void activate(std::string_view window) override { inWindow(window, &QWidget::activateWindow); }
+    // What the window system reports when another program takes over, and then gives back.
+    void leaveAndReturn() override
+    {
+        inWindow("Form1", [](QWidget* form1) {
+            QWindowSystemInterface::handleWindowActivated(nullptr);
+            QWindowSystemInterface::handleWindowActivated(form1->windowHandle());
+            QWindowSystemInterface::flushWindowSystemEvents();
+        });
+    }
+    void moveToCorner(std::string_view window) override
+    {
+        inWindow(window, [](QWidget* open) { open->move(open->screen()->availableGeometry().topLeft()); });
     }
 
     std::string text(std::string_view window, std::string_view control) const override
@@ -118,6 +177,7 @@ public:
     }
     std::vector<std::string> takeOpened() override { return std::exchange(m_opened, {}); }
     std::vector<std::string> takeSpoken() override { return std::exchange(Announcements(), {}); }
+    bool exists(const std::string& page) const override { return QFileInfo(QString::fromStdString(page)).isFile(); }
     bool ended() const override { return m_ended; }
     void settle() override
     {
@@ -138,38 +198,24 @@ public:
     }
 
 private:
-    void actNow(const std::string& verb, const QString& argument)
+    // Inside the event loop, which Qt ends where the program asks to end.
+    void inLoop(const std::function<void()>& action)
     {
-        QWidget* const window = OpenWindow(argument.toStdString());
-        QWidget* const form1 = OpenWindow("Form1");
-        QWidget* const focus = QApplication::focusWidget();
-        if ((verb == "year" || verb == "sex") && form1) {
-            QWidget* control = Control("Form1", verb == "year" ? "Text1" : "Combo1");
-            auto* box =
-                verb == "year" ? static_cast<QLineEdit*>(control) : static_cast<QComboBox*>(control)->lineEdit();
-            Click(box);
-            QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-            QTest::keyClick(box, Qt::Key_Backspace);
-            for (qsizetype i = 0; i < argument.size(); i += argument.at(i).isHighSurrogate() ? 2 : 1)
-                QTest::sendKeyEvent(QTest::Click, box, Qt::Key_unknown,
-                                    argument.mid(i, argument.at(i).isHighSurrogate() ? 2 : 1), {}); // as typed
-        } else if ((verb == "paste" || verb == "key") && focus) {
-            if (verb == "paste")
-                QApplication::clipboard()->setText(argument);
-            const QKeyCombination key =
-                verb == "key" ? QKeySequence::fromString(argument)[0] : Qt::ControlModifier | Qt::Key_V;
-            QTest::keyClick(focus, key.key(), key.keyboardModifiers());
-        } else if (verb == "click" || (verb == "okay" && window)) {
-            Click(verb == "click" ? Control("Form1", argument) : window->findChild<QWidget*>("Command1"));
-        } else if ((verb == "close" || verb == "activate") && window) {
-            verb == "close" ? (void)window->close() : window->activateWindow();
-        } else if (verb == "move" && form1) {
-            form1->move(form1->screen()->availableGeometry().topLeft());
-        } else if (verb == "leave" && form1) { // what the window system reports when another program takes over
-            QWindowSystemInterface::handleWindowActivated(nullptr);
-            QWindowSystemInterface::handleWindowActivated(form1->windowHandle());
-            QWindowSystemInterface::flushWindowSystemEvents();
-        }
+        if (m_ended)
+            return;
+        QTimer::singleShot(0, this, [&] {
+            action();
+            QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+        });
+        QCoreApplication::exec();
+    }
+
+    void inWindow(std::string_view name, const std::function<void(QWidget*)>& action)
+    {
+        inLoop([&] {
+            if (QWidget* open = OpenWindow(name))
+                action(open);
+        });
     }
 
     FrontEnd m_frontEnd;

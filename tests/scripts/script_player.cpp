@@ -1,11 +1,14 @@
 #include "script_player.h"
 
-#include "dialog_descriptions.h"
+#include "program.h"
 #include "window_scripts.h"
 
+#include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
-#include <filesystem>
+
+using namespace morvane::forms;
 
 namespace {
 
@@ -15,6 +18,25 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
     for (const std::string& part : parts)
         joined += (&part == parts.data() ? "" : std::string(separator)) + part;
     return joined;
+}
+
+// A key as the scripts write it: "Alt+C", "Shift+Tab", "Return", "Esc", "Down".
+Key ParseKey(std::string_view written)
+{
+    constexpr std::pair<std::string_view, Key::Name> kNames[] = {{"Tab", Key::Tab},     {"Return", Key::Enter},
+                                                                 {"Enter", Key::Enter}, {"Esc", Key::Escape},
+                                                                 {"Space", Key::Space}, {"Down", Key::Down}};
+    Key key;
+    while (written.starts_with("Alt+") || written.starts_with("Shift+")) {
+        (written.starts_with("Alt+") ? key.alt : key.shift) = true;
+        written.remove_prefix(written.find('+') + 1);
+    }
+    const auto named = std::ranges::find(kNames, written, &std::pair<std::string_view, Key::Name>::first);
+    if (named != std::end(kNames))
+        key.name = named->second;
+    else
+        key.character = written.empty() ? '\0' : written.front();
+    return key;
 }
 
 } // namespace
@@ -31,9 +53,37 @@ std::optional<std::string> ScriptPlayer::play(const std::string& step)
         const auto [what, expected] = ParseStep(argument);
         return check(what, expected);
     }
-    m_driver.act(verb, argument);
+    act(verb, argument);
     m_driver.settle();
     return std::nullopt;
+}
+
+void ScriptPlayer::act(const std::string& verb, const std::string& argument)
+{
+    if (verb == "year" || verb == "sex") {
+        m_driver.click(kForm1.name, verb == "year" ? kYearBox : kSexBox);
+        m_driver.settle();
+        m_driver.erase();
+        m_driver.type(argument);
+    } else if (verb == "type") {
+        m_driver.type(argument);
+    } else if (verb == "paste") {
+        m_driver.paste(argument);
+    } else if (verb == "key") {
+        m_driver.press(ParseKey(argument));
+    } else if (verb == "click") {
+        m_driver.click(kForm1.name, argument);
+    } else if (verb == "okay") {
+        m_driver.click(argument, "Command1");
+    } else if (verb == "close") {
+        m_driver.close(argument);
+    } else if (verb == "activate") {
+        m_driver.activate(argument);
+    } else if (verb == "leave") {
+        m_driver.leaveAndReturn();
+    } else if (verb == "move") {
+        m_driver.moveToCorner(kForm1.name);
+    }
 }
 
 std::optional<std::string> ScriptPlayer::playAll(const std::vector<std::string>& steps)
@@ -66,22 +116,29 @@ std::optional<std::string> ScriptPlayer::check(const std::string& what, const st
             return "nothing was opened";
         const std::string opened = m_opened.front();
         m_opened.pop_front();
-        if (!opened.ends_with(expected) || (!opened.starts_with("https:") && !std::filesystem::is_regular_file(opened)))
+        if (!opened.ends_with(expected) || (!opened.starts_with("https:") && !m_driver.exists(opened)))
             return "opened " + opened;
-    } else if (what == "spoken") {
+    } else if (what == "spoken") { // what arrives within the moment
+        std::vector<std::string> told;
+        const auto said = [&] {
+            for (std::string& spoken : m_driver.takeSpoken())
+                told.push_back(std::move(spoken));
+            return Joined(told, "\n");
+        };
         m_driver.settle();
-        if (const std::string spoken = Joined(m_driver.takeSpoken(), "\n"); spoken != expected)
-            return "screen readers were told \"" + spoken + "\"";
+        if (!eventually([&] { return said() == expected; }))
+            return "screen readers were told \"" + said() + "\"";
     } else if (what == "ended" || what == "running") { // running: and goes on running a while
         for (int moment = 0; what == "running" && moment < 5; ++moment)
             m_driver.settle();
         if (!eventually([&] { return m_driver.ended() == (what == "ended"); }))
             return what == "ended" ? "the program still runs" : "the program has ended";
     } else if (what == "centred") { // give or take the frame the window system adds
-        const std::optional<Point> centre = m_driver.centre(name.empty() ? "Form1" : name);
-        const std::optional<Point> around = m_driver.centre(name.empty() ? "" : "Form1");
+        const std::string window = name.empty() ? std::string(kForm1.name) : name;
+        const std::optional<Point> centre = m_driver.centre(window);
+        const std::optional<Point> around = m_driver.centre(name.empty() ? "" : kForm1.name);
         if (!centre || !around || std::abs(centre->x - around->x) + std::abs(centre->y - around->y) > 8)
-            return (name.empty() ? "Form1" : name) + " is not centred";
+            return window + " is not centred";
     } else if (!eventually([&] { return shown(what) == expected; })) {
         return what + " shows \"" + shown(what) + "\"";
     }
@@ -94,10 +151,12 @@ std::string ScriptPlayer::shown(const std::string& what) const
     if (what == "focus" || what == "active")
         return what == "focus" ? m_driver.focus() : m_driver.active();
     if (what != "reading")
-        return m_driver.text("Form1", what);
+        return m_driver.text(kForm1.name, what);
     std::vector<std::string> reading;
-    for (const std::string_view label : kReadingOrder)
-        reading.push_back(m_driver.text("Form1", label));
+    for (const Control& label : kForm1.controls) {
+        if (label.traits.shows)
+            reading.push_back(m_driver.text(kForm1.name, label.name));
+    }
     return Joined(reading, "|");
 }
 
@@ -110,4 +169,23 @@ bool ScriptPlayer::eventually(const std::function<bool()>& condition)
         m_driver.settle();
     }
     return true;
+}
+
+int PlayEveryScript(const std::function<std::unique_ptr<FrontEndDriver>()>& start)
+{
+    int failed = 0;
+    for (const Script& script : WindowScripts()) {
+        std::vector<std::string> steps{"expect active Form1"}; // once the program is up
+        steps.insert(steps.end(), script.steps.begin(), script.steps.end());
+        const std::unique_ptr<FrontEndDriver> driver = start();
+        std::optional<std::string> wrong = ScriptPlayer(*driver).playAll(steps);
+        if (const std::string fault = driver->fault(); !wrong && !fault.empty())
+            wrong = fault;
+        std::printf("%s %s%s%s\n", wrong ? "FAIL" : "ok  ", script.name.c_str(), wrong ? "\n     " : "",
+                    wrong ? wrong->c_str() : "");
+        failed += wrong ? 1 : 0;
+    }
+    std::printf("%d of %zu scripts failed\n", failed, WindowScripts().size());
+    std::fflush(stdout);
+    return failed;
 }

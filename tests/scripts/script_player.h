@@ -1,10 +1,11 @@
 #pragma once
 
-// What each step of the window scripts means, once for every front end: a front end's
-// driver lends the means (what a person does to its windows, and what they show), and the
-// player plays the steps and checks what they must show.
+// What each step of the window scripts means, once for every front end: the player parses
+// every step and judges every check, and a front end's driver lends it typed primitives
+// only: what a person does to the windows, and what they show.
 #include <deque>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -15,27 +16,52 @@ struct Point {
     int y;
 };
 
+// A key as a person presses it, with the modifiers held down.
+struct Key {
+    enum Name { Character, Tab, Enter, Escape, Space, Down };
+    Name name = Character;
+    char character = '\0'; // of a Character key: an upper-case letter or a digit
+    bool alt = false;
+    bool shift = false;
+};
+
 class FrontEndDriver {
 public:
     virtual ~FrontEndDriver() = default;
 
-    // Does what a step other than a check asks (window_scripts.h): year, sex, paste, key,
-    // click, okay, close, activate, leave, move.
-    virtual void act(const std::string& verb, const std::string& argument) = 0;
+    // What a person does. Keys, typing, pasting and erasing go to the focused control of
+    // the active window; a window or control that is not shown is left alone.
+    virtual void click(std::string_view window, std::string_view control) = 0;
+    virtual void press(const Key& key) = 0;
+    virtual void type(std::string_view text) = 0; // at the caret, key by key
+    virtual void paste(std::string_view text) = 0;
+    virtual void erase() = 0; // selects all of the focused input's text and deletes it
+    virtual void close(std::string_view window) = 0; // by its close button
+    virtual void activate(std::string_view window) = 0;
+    // Another program takes the activation; then the person comes back to the main window.
+    virtual void leaveAndReturn() = 0;
+    // Drags the window into the top-left corner of the screen's work area.
+    virtual void moveToCorner(std::string_view window) = 0;
 
     // What the windows show: a control's text, "" where its window is not shown; the
-    // focused control and the active window, by name; how many windows of a name there
-    // are, shown or not; the centre of the shown one, or of the screen's work area for "".
+    // focused control and the active window, by name; how many windows of a name are
+    // open, shown or not; the centre of the shown one, or of the screen's work area for "".
     virtual std::string text(std::string_view window, std::string_view control) const = 0;
     virtual std::string focus() const = 0;
     virtual std::string active() const = 0;
     virtual int count(std::string_view window) const = 0;
     virtual std::optional<Point> centre(std::string_view window) const = 0;
-    // What the program asked the browser to open (a web address, or a file by its path) and
-    // told screen readers, since the last call; and whether it has ended.
+    // What the program asked the browser to open (a web address, or a page by its path or
+    // address) and told screen readers, since the last call; whether a page it opened
+    // exists; and whether the program has ended.
     virtual std::vector<std::string> takeOpened() = 0;
     virtual std::vector<std::string> takeSpoken() = 0;
+    virtual bool exists(const std::string& page) const = 0;
     virtual bool ended() const = 0;
+    // What went wrong beside the windows, or "": for the front end with no toolkit, a call
+    // no window system could carry out; for the page, a request to another host or an
+    // error of its script.
+    virtual std::string fault() const { return {}; }
 
     // Lets the program run a moment, as between two things a person does.
     virtual void settle() = 0;
@@ -51,6 +77,7 @@ public:
     std::optional<std::string> playAll(const std::vector<std::string>& steps);
 
 private:
+    void act(const std::string& verb, const std::string& argument);
     std::optional<std::string> check(const std::string& what, const std::string& expected);
     std::string shown(const std::string& what) const;
     bool eventually(const std::function<bool()>& condition); // within three seconds
@@ -58,3 +85,7 @@ private:
     FrontEndDriver& m_driver;
     std::deque<std::string> m_opened;
 };
+
+// Plays every window script, each on the program started afresh by `start` once its main
+// window is active, and says how each went; how many failed.
+int PlayEveryScript(const std::function<std::unique_ptr<FrontEndDriver>()>& start);

@@ -1,8 +1,5 @@
 #include "window_scripts.h"
 
-#include <algorithm>
-#include <cctype>
-
 extern const std::string_view kWindowScriptsText; // window_scripts.txt, built in
 
 namespace {
@@ -67,17 +64,4 @@ Step ParseStep(std::string_view step)
     if (blank == std::string_view::npos)
         return {std::string(step), {}};
     return {std::string(step.substr(0, blank)), Unquoted(step.substr(blank + 1))};
-}
-
-std::string Identifier(const Script& script)
-{
-    std::string name = script.name;
-    std::ranges::replace_if(
-        name, [](char c) { return !std::isalnum(static_cast<unsigned char>(c)); }, '_');
-    return name;
-}
-
-void PrintTo(const Script& script, std::ostream* out)
-{
-    *out << script.name;
 }

@@ -8,8 +8,8 @@
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
-import { launch, openPage, serve } from './browser.mjs';
-import { PageDriver } from './page_driver.mjs';
+import { launch, serve } from './browser.mjs';
+import { PageAgent } from './page_agent.mjs';
 
 const [site] = process.argv.slice(2);
 const axe = await readFile(createRequire(import.meta.url).resolve('axe-core/axe.min.js'), 'utf8');
@@ -57,19 +57,19 @@ async function lookAt(page, when, phone) {
 }
 
 for (const [size, width, height] of [['desktop', 1280, 800], ['phone', 360, 640]]) {
-    const page = await openPage(browser, `${origin}/`, width, height);
-    const driver = new PageDriver(browser, page);
-    const steps = [['at the start', []],
-        ['after a reading', [['year', '81'], ['sex', 'Male'], ['click', 'Command1']]],
-        ['with the message', [['year', ''], ['click', 'Command1']]],
-        ['with About', [['okay', 'Dialog1'], ['click', 'Command3']]]];
-    for (const [when, acts] of steps) {
-        for (const [verb, argument] of acts)
-            await driver.act(verb, argument);
-        await driver.settle();
-        await lookAt(page, `${size}, ${when}`, width < 500);
+    const agent = new PageAgent(browser, `${origin}/`);
+    await agent.openPage(width, height);
+    const fill = async (box, text) => { await agent.click('Form1', box); await agent.erase(); await agent.type(text); };
+    const steps = [['at the start', async () => {}],
+        ['after a reading', async () => { await fill('Text1', '81'); await fill('Combo1', 'Male'); await agent.click('Form1', 'Command1'); }],
+        ['with the message', async () => { await fill('Text1', ''); await agent.click('Form1', 'Command1'); }],
+        ['with About', async () => { await agent.click('Dialog1', 'Command1'); await agent.click('Form1', 'Command3'); }]];
+    for (const [when, act] of steps) {
+        await act();
+        await agent.settle();
+        await lookAt(agent.page, `${size}, ${when}`, width < 500);
     }
-    await page.close();
+    await agent.closePage();
 }
 
 // Offline: once the service worker keeps the site, a reload with the network off works.

@@ -2,7 +2,6 @@
 
 #include "text.h"
 
-#include <string>
 #include <vector>
 
 namespace {
@@ -16,40 +15,17 @@ INPUT KeyInput(WORD key, DWORD flags)
     return input;
 }
 
-WORD VirtualKey(std::string_view name)
-{
-    struct Named {
-        std::string_view name;
-        WORD key;
-    };
-    static constexpr Named kKeys[] = {
-        {"Return", VK_RETURN}, {"Enter", VK_RETURN}, {"Esc", VK_ESCAPE},     {"Space", VK_SPACE},
-        {"Down", VK_DOWN},     {"Up", VK_UP},        {"Tab", VK_TAB},        {"Alt", VK_MENU},
-        {"Shift", VK_SHIFT},   {"Ctrl", VK_CONTROL}, {"Backspace", VK_BACK},
-    };
-    for (const Named& named : kKeys) {
-        if (named.name == name)
-            return named.key;
-    }
-    return static_cast<WORD>(name.front()); // a letter key: its capital is its code
-}
-
 } // namespace
 
-void PressKey(std::string_view key)
+void PressKey(WORD key, const std::vector<WORD>& modifiers)
 {
-    std::vector<WORD> keys; // modifiers first, the key last
-    for (std::size_t plus = key.find('+'); plus != std::string_view::npos && plus + 1 < key.size();
-         plus = key.find('+')) {
-        keys.push_back(VirtualKey(key.substr(0, plus)));
-        key.remove_prefix(plus + 1);
-    }
-    keys.push_back(VirtualKey(key));
     std::vector<INPUT> inputs;
-    for (const WORD pressed : keys)
-        inputs.push_back(KeyInput(pressed, 0));
-    for (auto released = keys.rbegin(); released != keys.rend(); ++released)
-        inputs.push_back(KeyInput(*released, KEYEVENTF_KEYUP));
+    for (const WORD modifier : modifiers)
+        inputs.push_back(KeyInput(modifier, 0));
+    inputs.push_back(KeyInput(key, 0));
+    inputs.push_back(KeyInput(key, KEYEVENTF_KEYUP));
+    for (auto modifier = modifiers.rbegin(); modifier != modifiers.rend(); ++modifier)
+        inputs.push_back(KeyInput(*modifier, KEYEVENTF_KEYUP));
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 

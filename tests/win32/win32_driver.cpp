@@ -9,6 +9,7 @@
 
 #include <array>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <utility>
 
@@ -66,7 +67,7 @@ void StandInForTheBrowser()
     set(L"MorvaneTestPage\\shell\\open\\command", command);
 }
 
-void PutOnClipboard(const std::string& text)
+void PutOnClipboard(std::string_view text)
 {
     const std::wstring wide = Wide(text);
     HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
@@ -76,6 +77,17 @@ void PutOnClipboard(const std::string& text)
     EmptyClipboard();
     SetClipboardData(CF_UNICODETEXT, memory); // the clipboard owns it now
     CloseClipboard();
+}
+
+WORD VirtualKey(const Key& key)
+{
+    constexpr std::pair<Key::Name, WORD> kKeys[] = {{Key::Tab, VK_TAB},
+                                                    {Key::Enter, VK_RETURN},
+                                                    {Key::Escape, VK_ESCAPE},
+                                                    {Key::Space, VK_SPACE},
+                                                    {Key::Down, VK_DOWN}};
+    const auto named = std::ranges::find(kKeys, key.name, &std::pair<Key::Name, WORD>::first);
+    return named == std::end(kKeys) ? static_cast<WORD>(key.character) : named->second; // letters: their capitals
 }
 
 RECT WorkArea()
@@ -115,30 +127,53 @@ public:
         CloseHandle(m_process.hProcess);
     }
 
-    void act(const std::string& verb, const std::string& argument) override
+    void click(std::string_view window, std::string_view name) override { Click(control(window, name)); }
+    void press(const Key& key) override
     {
-        HWND const shown = window(argument);
-        if (verb == "year" || verb == "sex") {
-            typeInto(control("Form1", verb == "year" ? kYearBox : kSexBox), argument, verb == "sex");
-        } else if (verb == "paste" || verb == "key") {
-            verb == "key" ? PressKey(argument) : (PutOnClipboard(argument), PressKey("Ctrl+V"));
-        } else if (verb == "click" || verb == "okay") {
-            Click(verb == "click" ? control("Form1", argument) : control(argument, "Command1"));
-        } else if ((verb == "close" || verb == "activate") && shown) {
-            verb == "close" ? PostMessageW(shown, WM_SYSCOMMAND, SC_CLOSE, 0) : SetForegroundWindow(shown);
-        } else if (verb == "move") {
-            SetWindowPos(window("Form1"), nullptr, WorkArea().left, WorkArea().top, 0, 0,
-                         SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        } else if (verb == "leave") { // another program takes the activation; then the person comes back
-            HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200,
-                                         100, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-            SetForegroundWindow(other);
-            for (int wait = 0; wait < 100 && !active().empty(); ++wait)
-                settle();
-            SetForegroundWindow(window("Form1"));
+        std::vector<WORD> modifiers;
+        if (key.alt)
+            modifiers.push_back(VK_MENU);
+        if (key.shift)
+            modifiers.push_back(VK_SHIFT);
+        PressKey(VirtualKey(key), modifiers);
+    }
+    void type(std::string_view text) override { Type(text); }
+    void paste(std::string_view text) override
+    {
+        PutOnClipboard(text);
+        PressKey('V', {VK_CONTROL});
+    }
+    void erase() override
+    {
+        if (HWND focused = threadInfo().hwndFocus)
+            SendMessageW(focused, EM_SETSEL, 0, -1);
+        PressKey(VK_BACK);
+    }
+    void close(std::string_view name) override
+    {
+        if (HWND shown = window(name))
+            PostMessageW(shown, WM_SYSCOMMAND, SC_CLOSE, 0);
+    }
+    void activate(std::string_view name) override
+    {
+        if (HWND shown = window(name))
+            SetForegroundWindow(shown);
+    }
+    void leaveAndReturn() override
+    {
+        HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100,
+                                     nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+        SetForegroundWindow(other);
+        for (int wait = 0; wait < 100 && !active().empty(); ++wait)
             settle();
-            DestroyWindow(other);
-        }
+        SetForegroundWindow(window("Form1"));
+        settle();
+        DestroyWindow(other);
+    }
+    void moveToCorner(std::string_view name) override
+    {
+        SetWindowPos(window(name), nullptr, WorkArea().left, WorkArea().top, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
     std::string text(std::string_view window, std::string_view name) const override
@@ -175,6 +210,7 @@ public:
         PumpMessages();
         return std::exchange(Spoken(), {});
     }
+    bool exists(const std::string& page) const override { return std::filesystem::is_regular_file(page); }
     bool ended() const override { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }
 
     void settle() override
@@ -229,7 +265,7 @@ private:
             return std::string(described->name);
         while (GetParent(window) != root)
             window = GetParent(window);
-        return std::string(ControlNamed(*described, GetDlgCtrlID(window)));
+        return std::string(ControlNameOfId(*described, GetDlgCtrlID(window)));
     }
 
     GUITHREADINFO threadInfo() const
@@ -238,17 +274,6 @@ private:
         thread.cbSize = sizeof thread;
         GetGUIThreadInfo(m_process.dwThreadId, &thread);
         return thread;
-    }
-
-    void typeInto(HWND box, const std::string& text, bool isCombo)
-    {
-        if (!box)
-            return;
-        Click(box);
-        settle();
-        SendMessageW(box, isCombo ? CB_SETEDITSEL : EM_SETSEL, 0, isCombo ? MAKELPARAM(0, -1) : -1);
-        PressKey("Backspace");
-        Type(text);
     }
 
     PROCESS_INFORMATION m_process{};
