@@ -57,13 +57,12 @@ public:
     }
     std::string focus() const override { return std::string(frontEnd.focus()); }
     std::string active() const override { return frontEnd.active() ? std::string(frontEnd.active()->name) : ""; }
-    int count(std::string_view window) const override { return frontEnd.isShown(Named(window)) ? 1 : 0; }
-    std::optional<Point> centre(std::string_view window) const override
+    std::vector<Point> centres(std::string_view window) const override
     {
         if (!window.empty() && !frontEnd.isShown(Named(window)))
-            return std::nullopt;
+            return {};
         const auto [x, y] = frontEnd.centre(window.empty() ? nullptr : &Named(window));
-        return Point{x, y};
+        return {{x, y}};
     }
     std::vector<std::string> takeOpened() override { return frontEnd.takeOpened(); }
     std::vector<std::string> takeSpoken() override { return frontEnd.takeSpoken(); }

@@ -162,18 +162,17 @@ public:
     }
     std::string focus() const override { return NameOf(QApplication::focusWidget()); }
     std::string active() const override { return NameOf(QApplication::activeWindow()); }
-    int count(std::string_view window) const override
+    std::vector<Point> centres(std::string_view window) const override
     {
-        return static_cast<int>(
-            std::ranges::count(QApplication::topLevelWidgets(), FromUtf8(window), &QObject::objectName));
-    }
-    std::optional<Point> centre(std::string_view window) const override
-    {
-        const QWidget* open = OpenWindow(window.empty() ? "Form1" : window);
-        const QPoint centre = !open ? QPoint()
-            : window.empty()        ? open->screen()->availableGeometry().center()
-                                    : open->geometry().center();
-        return open ? std::optional(Point{centre.x(), centre.y()}) : std::nullopt;
+        const auto centreOf = [](const QRect& area) { return Point{area.center().x(), area.center().y()}; };
+        if (window.empty())
+            return {centreOf(QGuiApplication::primaryScreen()->availableGeometry())};
+        std::vector<Point> centres;
+        for (const QWidget* shown : QApplication::topLevelWidgets()) {
+            if (shown->isVisible() && shown->objectName() == FromUtf8(window))
+                centres.push_back(centreOf(shown->geometry()));
+        }
+        return centres;
     }
     std::vector<std::string> takeOpened() override { return std::exchange(m_opened, {}); }
     std::vector<std::string> takeSpoken() override { return std::exchange(Announcements(), {}); }

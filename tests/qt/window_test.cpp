@@ -3,6 +3,7 @@
 // does), and what they draw, measured on their pixels.
 #include "pictures.h"
 #include "qt_driver.h"
+#include "window.h"
 
 #include <QApplication>
 #include <QFile>
@@ -11,6 +12,8 @@
 #include <QTest>
 
 #include <cmath>
+
+using namespace morvane::forms;
 
 namespace {
 
@@ -98,6 +101,21 @@ private slots:
                 QVERIFY2(!widget->isVisible() || widget->isWindow() || widget->geometry().isEmpty()
                              || widget->parentWidget()->rect().contains(widget->geometry()),
                          qPrintable(widget->objectName()));
+            const WindowDescription& description = static_cast<Window*>(window)->description();
+            for (const Control& control : description.controls) { // made as described
+                const QWidget* made = window->findChild<QWidget*>(FromUtf8(control.name));
+                const PixelRect place = TwipsToPixels(PlaceInWindow(description, control));
+                const Font& font = control.traits.font;
+                const Rgb ink = control.traits.ink;
+                QCOMPARE(QRect(made->mapTo(window, QPoint()), made->size()),
+                         QRect(place.left, place.top, place.width, place.height));
+                QCOMPARE(std::tuple(made->font().pixelSize(), made->font().bold(), made->font().italic()),
+                         std::tuple(PointsToPixels(font.points), font.bold, font.italic));
+                QCOMPARE(made->palette().color(QPalette::WindowText), QColor(ink.red, ink.green, ink.blue));
+                QCOMPARE(made->toolTip() + '|' + made->accessibleName() + '|' + made->accessibleDescription(),
+                         FromUtf8(control.traits.tip) + '|' + FromUtf8(control.traits.spokenName) + '|'
+                             + FromUtf8(control.traits.spokenDescription));
+            }
             const QMap<QString, QRect> boxes = TextBoxes(window);
             QStringList figures;
             for (auto [text, box] : boxes.asKeyValueRange()) {

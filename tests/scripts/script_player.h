@@ -44,13 +44,12 @@ public:
     virtual void moveToCorner(std::string_view window) = 0;
 
     // What the windows show: a control's text, "" where its window is not shown; the
-    // focused control and the active window, by name; how many windows of a name are
-    // open, shown or not; the centre of the shown one, or of the screen's work area for "".
+    // focused control and the active window, by name; the centres of the shown windows of
+    // a name, or of the screen's work area for "".
     virtual std::string text(std::string_view window, std::string_view control) const = 0;
     virtual std::string focus() const = 0;
     virtual std::string active() const = 0;
-    virtual int count(std::string_view window) const = 0;
-    virtual std::optional<Point> centre(std::string_view window) const = 0;
+    virtual std::vector<Point> centres(std::string_view window) const = 0;
     // What the program asked the browser to open (a web address, or a page by its path or
     // address) and told screen readers, since the last call; whether a page it opened
     // exists; and whether the program has ended.

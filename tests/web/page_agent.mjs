@@ -102,19 +102,12 @@ export class PageAgent {
         return this.page.evaluate(() => document.activeElement?.closest('section.window')?.dataset.name ?? '');
     }
 
-    count(window) {
-        return this.page.evaluate((selector) => document.querySelectorAll(selector).length, windowOf(window));
-    }
-
-    // The centre of the shown window, or of the page's desktop for ''; null where none is shown.
-    centre(window) {
-        return this.page.evaluate((selector) => {
-            const shown = document.querySelector(selector);
-            if (!shown || shown.hidden)
-                return null;
-            const box = shown.getBoundingClientRect();
-            return { x: Math.round(box.left + box.width / 2), y: Math.round(box.top + box.height / 2) };
-        }, window ? windowOf(window) : '#desktop');
+    // The centres of the shown windows of the name, or of the page's desktop for '', as "x y".
+    centres(window) {
+        return this.page.evaluate((selector) => [...document.querySelectorAll(selector)]
+            .filter((shown) => !shown.hidden).map((shown) => shown.getBoundingClientRect())
+            .map((box) => `${Math.round(box.left + box.width / 2)} ${Math.round(box.top + box.height / 2)}`),
+        window ? windowOf(window) : '#desktop');
     }
 
     // What was opened, and how: a page or site opened without a handle on this one.

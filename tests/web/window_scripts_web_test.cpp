@@ -72,13 +72,12 @@ public:
     }
     std::string focus() const override { return call({"focus"}); }
     std::string active() const override { return call({"active"}); }
-    int count(std::string_view window) const override { return std::stoi(call({"count", window})); }
-    std::optional<Point> centre(std::string_view window) const override
+    std::vector<Point> centres(std::string_view window) const override
     {
-        Point centre{};
-        if (std::sscanf(call({"centre", window}).c_str(), "%d %d", &centre.x, &centre.y) != 2)
-            return std::nullopt;
-        return centre;
+        std::vector<Point> centres;
+        for (const std::string& centre : Items(call({"centres", window})))
+            std::sscanf(centre.c_str(), "%d %d", &centres.emplace_back().x, &centres.back().y);
+        return centres;
     }
     std::vector<std::string> takeOpened() override { return Items(call({"takeOpened"})); }
     std::vector<std::string> takeSpoken() override { return Items(call({"takeSpoken"})); }

@@ -25,8 +25,7 @@ if (isMainThread) {
     worker.on('message', async (request) => {
         const [name, ...args] = request.split(kSeparator);
         const result = await agent[name](...args);
-        const text = Array.isArray(result) ? result.join(kSeparator)
-            : result?.x !== undefined ? `${result.x} ${result.y}` : String(result ?? '');
+        const text = Array.isArray(result) ? result.join(kSeparator) : String(result ?? '');
         const { written } = new TextEncoder().encodeInto(text, answer);
         state[1] = written;
         Atomics.store(state, 0, 1);

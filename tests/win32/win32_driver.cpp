@@ -183,14 +183,19 @@ public:
     }
     std::string focus() const override { return nameOf(threadInfo().hwndFocus); }
     std::string active() const override { return nameOf(threadInfo().hwndActive); }
-    int count(std::string_view window) const override { return static_cast<int>(windows(window).size()); }
-    std::optional<Point> centre(std::string_view name) const override
+    std::vector<Point> centres(std::string_view name) const override
     {
-        RECT place = WorkArea();
-        HWND shown = window(name);
-        if (!name.empty() && !(shown && GetWindowRect(shown, &place)))
-            return std::nullopt;
-        return Point{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+        const auto centreOf = [](const RECT& area) {
+            return Point{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+        };
+        if (name.empty())
+            return {centreOf(WorkArea())};
+        std::vector<Point> centres;
+        for (HWND shown : windows(name)) {
+            if (RECT place{}; IsWindowVisible(shown) && GetWindowRect(shown, &place))
+                centres.push_back(centreOf(place));
+        }
+        return centres;
     }
 
     std::vector<std::string> takeOpened() override
