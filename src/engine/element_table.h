@@ -11,6 +11,7 @@ inline constexpr std::string_view kEarth = " Earth";
 inline constexpr std::string_view kWood = " Wood";
 inline constexpr std::string_view kMetal = " Metal";
 inline constexpr std::string_view kFire = " Fire";
+inline constexpr std::array<std::string_view, 5> kElements{kWater, kEarth, kWood, kMetal, kFire};
 
 struct ElementRow {
     std::string_view element;

@@ -15,7 +15,9 @@ namespace morvane::forms {
 inline constexpr std::string_view kYearBox = "Text1";
 inline constexpr std::string_view kSexBox = "Combo1";
 
-inline constexpr auto kSexItems = std::to_array<std::string_view>({"Male", "Female"});
+// What the sex box shows: the prompt, then the items of its list.
+inline constexpr auto kSexTexts = std::to_array<std::string_view>({kSexPrompt, "Male", "Female"});
+inline constexpr auto kSexItems = std::span(kSexTexts).subspan<1>();
 inline constexpr std::string_view kDefaultTip =
     " Never put water, plants or things representing them in your bed-room.";
 

@@ -1,10 +1,17 @@
 #pragma once
 
-#include <string_view>
+#include "language.h"
+
+#include <string>
 
 namespace morvane::forms {
 
-inline constexpr std::string_view kHelpPageName = "index.htm";
+// The help page of a language: index.htm, or the translation's, index.zh_CN.htm.
+inline std::string HelpPageName(Language language)
+{
+    const std::string_view catalogue = NameOf(language).catalogue;
+    return catalogue.empty() ? "index.htm" : "index." + std::string(catalogue) + ".htm";
+}
 
 // The page Help opens: index.htm in the current directory when there is one there, as
 // the program has always done, and otherwise the copy installed with the program, so

@@ -1,5 +1,6 @@
 #include "program.h"
 
+#include "element_table.h"
 #include "help_page.h"
 #include "spoken_reading.h"
 
@@ -7,21 +8,22 @@
 
 namespace morvane::forms {
 
-Program::Program(Platform& platform)
+Program::Program(Platform& platform, Language language)
     : m_platform(platform)
+    , m_localized(language)
 {
 }
 
 void Program::start()
 {
-    ShownWindow& form1 = *(m_open[&kForm1] = &m_platform.open(kForm1, nullptr));
+    ShownWindow& form1 = *(m_open[kForm1.name] = &m_platform.open(m_localized.window(kForm1), nullptr));
     form1.moveFocus(kYearBox);
     form1.activate();
 }
 
 ShownWindow* Program::shown(const WindowDescription& window) const
 {
-    const auto open = m_open.find(&window);
+    const auto open = m_open.find(window.name);
     return open == m_open.end() ? nullptr : open->second;
 }
 
@@ -37,7 +39,7 @@ void Program::pressed(const WindowDescription& window, std::string_view control)
     case Command::About:
         return openOnce(kAboutDialog).activate();
     case Command::Help:
-        return m_platform.openPage(kHelpPageName);
+        return m_platform.openPage(HelpPageName(m_localized.language()));
     case Command::WebSite:
         return m_platform.openAddress(kMakerWebAddress);
     case Command::Close:
@@ -49,14 +51,14 @@ void Program::pressed(const WindowDescription& window, std::string_view control)
 
 void Program::activated(const WindowDescription& window)
 {
-    if (&window == &kForm1 && m_lastActive != &kForm1)
-        shown(kForm1)->setText(kTipLabel, kDefaultTip);
-    m_lastActive = &window;
+    if (window.name == kForm1.name && m_lastActive != kForm1.name)
+        shown(kForm1)->setText(kTipLabel, m_localized.text(kDefaultTip));
+    m_lastActive = window.name;
 }
 
 void Program::closed(const WindowDescription& window)
 {
-    m_open.erase(&window);
+    m_open.erase(window.name);
     if (ShownWindow* form1 = shown(kForm1))
         form1->activate();
     else if (m_open.empty())
@@ -66,16 +68,19 @@ void Program::closed(const WindowDescription& window)
 void Program::calculate()
 {
     ShownWindow& form1 = *shown(kForm1);
+    // The sex and the element are read in English, the language of the engine's rules.
     const std::string year = form1.text(kYearBox);
-    const std::string sex = form1.text(kSexBox);
-    const auto result = Calculate({year, sex}, form1.text(kElementLabel), m_platform.decimalSeparator());
+    const std::string sexShown = form1.text(kSexBox);
+    const std::string elementShown = form1.text(kElementLabel);
+    const auto result = Calculate({year, m_localized.english(sexShown, kSexTexts)},
+                                  m_localized.english(elementShown, kElements), m_platform.decimalSeparator());
 
     if (const auto* failure = std::get_if<InputFailure>(&result)) {
         if (failure->clearsYear)
             form1.setText(kYearBox, "");
         form1.moveFocus(failure->focus == InputBox::Year ? kYearBox : kSexBox);
         ShownWindow& message = openOnce(kMessageDialog);
-        message.setText(kMessageLabel, failure->message);
+        message.setText(kMessageLabel, m_localized.text(failure->message));
         message.activate();
         return;
     }
@@ -84,19 +89,20 @@ void Program::calculate()
     for (const Control& label : kForm1.controls) {
         const auto text = label.traits.shows ? reading.at(*label.traits.shows) : std::nullopt;
         if (text)
-            form1.setText(label.name, *text);
+            form1.setText(label.name, m_localized.text(*text));
     }
-    m_platform.announce(SpokenReading([&form1](std::string_view label) { return form1.text(label); }));
+    m_platform.announce(SpokenReading(m_localized.window(kForm1), m_localized.text(kSentenceEnd),
+                                      [&form1](std::string_view label) { return form1.text(label); }));
 }
 
 void Program::reset()
 {
     ShownWindow& form1 = *shown(kForm1);
     form1.setText(kYearBox, "");
-    form1.setText(kSexBox, kSexPrompt);
+    form1.setText(kSexBox, m_localized.text(kSexPrompt));
     for (const Control& label : kForm1.controls) {
         if (label.traits.shows)
-            form1.setText(label.name, label.name == kTipLabel ? kDefaultTip : "");
+            form1.setText(label.name, label.name == kTipLabel ? m_localized.text(kDefaultTip) : "");
     }
     form1.moveFocus(kYearBox);
 }
@@ -115,7 +121,7 @@ ShownWindow& Program::openOnce(const WindowDescription& dialog)
 {
     if (ShownWindow* open = shown(dialog))
         return *open;
-    return *(m_open[&dialog] = &m_platform.open(dialog, shown(kForm1)));
+    return *(m_open[dialog.name] = &m_platform.open(m_localized.window(dialog), shown(kForm1)));
 }
 
 } // namespace morvane::forms

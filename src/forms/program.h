@@ -2,6 +2,7 @@
 
 #include "dialog_descriptions.h"
 #include "form1_description.h"
+#include "localized.h"
 #include "platform.h"
 
 #include <array>
@@ -13,15 +14,18 @@ inline constexpr std::array<const WindowDescription*, 3> kWindows{&kForm1, &kMes
 
 // What the program does, on every platform: the commands of its controls, the dialogs'
 // single instance and where they open, the default tip on activation, and when the
-// program ends. A front end renders the windows and reports what happens to them; the
-// windows' controls hold everything shown, and this keeps only which windows are open
-// and which was active last.
+// program ends, all in the person's language. A front end renders the windows it is
+// given, in that language, and reports what happens to them; the windows' controls hold
+// everything shown, and this keeps only which windows are open and which was active last.
+// Windows are known by their names, whichever language their descriptions are in.
 class Program {
 public:
-    explicit Program(Platform& platform);
+    Program(Platform& platform, Language language);
 
     // Opens the main window, centred on the screen, with the focus in the year box.
     void start();
+
+    const Localized& localized() const { return m_localized; }
 
     // A person pressed a button of the window (by a click, Enter, Space or its access
     // key) or clicked a link; what the control's command says runs.
@@ -45,8 +49,9 @@ private:
     ShownWindow* shown(const WindowDescription& window) const;
 
     Platform& m_platform;
-    std::map<const WindowDescription*, ShownWindow*> m_open;
-    const WindowDescription* m_lastActive = nullptr;
+    const Localized m_localized;
+    std::map<std::string_view, ShownWindow*> m_open; // by name
+    std::string_view m_lastActive;
 };
 
 } // namespace morvane::forms

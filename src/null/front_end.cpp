@@ -119,8 +119,9 @@ private:
     FrontEnd& m_frontEnd;
 };
 
-FrontEnd::FrontEnd(std::filesystem::path pages)
+FrontEnd::FrontEnd(std::filesystem::path pages, Language language)
     : m_pages(std::move(pages))
+    , m_program(*this, language)
 {
     m_program.start();
 }
@@ -198,16 +199,17 @@ void FrontEnd::closeWindow(const WindowDescription& window)
     if (!open)
         return;
     open->closed = true;
-    if (m_active == &window)
+    if (m_active == &open->description)
         m_active = nullptr;
     m_program.closed(window);
 }
 
 void FrontEnd::activateWindow(const WindowDescription& window)
 {
-    if (!shown(window) || m_active == &window)
+    const Window* open = shown(window);
+    if (!open || m_active == &open->description)
         return;
-    m_active = &window;
+    m_active = &open->description;
     m_program.activated(window);
 }
 
@@ -272,7 +274,7 @@ void FrontEnd::quit()
 FrontEnd::Window* FrontEnd::made(const WindowDescription& window) const
 {
     const auto open = std::ranges::find_if(
-        m_windows, [&](const auto& made) { return &made->description == &window && !made->closed; });
+        m_windows, [&](const auto& made) { return made->description.name == window.name && !made->closed; });
     return open == m_windows.end() ? nullptr : open->get();
 }
 

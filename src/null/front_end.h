@@ -15,13 +15,15 @@
 // would. It plays the window scripts in the tests in a blink. A call of the program that
 // a real window system could not carry out (opening a window that is open, using one that
 // has closed, focusing a control that takes no focus, ending while a window is open) is
-// noted as a fault.
+// noted as a fault. Windows are known by their names, in whichever language a caller
+// describes them.
 class FrontEnd : private morvane::forms::Platform {
 public:
     using WindowDescription = morvane::forms::WindowDescription;
 
-    // Help's page is looked for in the current folder, then in `pages`.
-    explicit FrontEnd(std::filesystem::path pages);
+    // Help's page is looked for in the current folder, then in `pages`. The person reads
+    // the language.
+    FrontEnd(std::filesystem::path pages, morvane::forms::Language language);
     ~FrontEnd();
 
     enum class Key { Tab, BackTab, Enter, Space, Escape, Down, Up };
@@ -76,5 +78,5 @@ private:
     std::vector<std::string> m_spoken;
     std::vector<std::string> m_faults;
     bool m_ended = false;
-    morvane::forms::Program m_program{*this};
+    morvane::forms::Program m_program;
 };

@@ -14,6 +14,7 @@
 using namespace morvane::forms;
 
 FrontEnd::FrontEnd()
+    : m_program(*this, LanguageFromEnvironment([](const char* name) { return qgetenv(name).toStdString(); }))
 {
     InstallAccessibleInterfaces();
     // Qt would end the program with the main window, as the dialogs are tool windows.

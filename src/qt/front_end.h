@@ -31,7 +31,7 @@ private:
     std::string decimalSeparator() const override;
     void quit() override;
 
-    morvane::forms::Program m_program{*this};
+    morvane::forms::Program m_program; // in the language the environment names, as gettext picks it
     QList<QPointer<Window>> m_windows; // each deletes itself when closed
     QPointer<ScreenReader> m_screenReader;
 };

@@ -79,7 +79,8 @@ QWidget* MakeBanner(const Control& control, QWidget* parent)
 // expects it; the labels inside keep the application's style. Orca's flat review reads
 // text only from objects that offer it, and a frame offers its caption only as its name:
 // a label of the caption, drawn in no colour over the caption the frame draws, offers it
-// there, just above the rows it heads.
+// there, just above the rows it heads, as high as its text needs (a Chinese one, drawn
+// from a fallback font, a pixel more).
 QWidget* MakeFrame(const Control& control, QWidget* parent)
 {
     auto* frame = new QGroupBox(FromUtf8(control.text), parent);
@@ -93,7 +94,8 @@ QWidget* MakeFrame(const Control& control, QWidget* parent)
     option.initFrom(frame);
     option.text = frame->title();
     auto* caption = new QLabel(frame->title(), frame);
-    caption->setGeometry(etched->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame));
+    const QRect area = etched->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, frame);
+    caption->setGeometry(area.x(), area.y(), area.width(), std::max(area.height(), caption->sizeHint().height()));
     QPalette unseen = caption->palette();
     unseen.setColor(QPalette::WindowText, Qt::transparent);
     caption->setPalette(unseen);

@@ -2,24 +2,40 @@
 
 #include "text.h"
 
+using morvane::forms::Language;
+
 namespace {
 
-HFONT MakeFont(const morvane::forms::Font& font, UINT dpi)
+// The face and character set of the language's texts: Windows' own Chinese interface faces.
+std::pair<std::wstring, BYTE> FaceOf(Language language)
+{
+    switch (language) {
+    case Language::English:
+        return {Wide(morvane::forms::kTypeface), ANSI_CHARSET};
+    case Language::Simplified:
+        return {L"Microsoft YaHei UI", GB2312_CHARSET};
+    case Language::Traditional:
+        return {L"Microsoft JhengHei UI", CHINESEBIG5_CHARSET};
+    }
+    return {};
+}
+
+HFONT MakeFont(const morvane::forms::Font& font, UINT dpi, Language language)
 {
     const int height = -morvane::forms::PointsToPixels(font.points, static_cast<int>(dpi));
-    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, ANSI_CHARSET,
-                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                       Wide(morvane::forms::kTypeface).c_str());
+    const auto [face, characterSet] = FaceOf(language);
+    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, characterSet,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
 }
 
 } // namespace
 
-Fonts::Fonts(const morvane::forms::WindowDescription& window, UINT dpi)
+Fonts::Fonts(const morvane::forms::WindowDescription& window, UINT dpi, Language language)
 {
-    m_fonts.emplace(std::string_view(), MakeFont({}, dpi));
+    m_fonts.emplace(std::string_view(), MakeFont({}, dpi, language));
     for (const morvane::forms::Control& control : window.controls) {
         if (control.traits.font != morvane::forms::Font{})
-            m_fonts.emplace(control.name, MakeFont(control.traits.font, dpi));
+            m_fonts.emplace(control.name, MakeFont(control.traits.font, dpi, language));
     }
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "language.h"
 #include "window_description.h"
 
 #include <windows.h>
@@ -8,11 +9,12 @@
 #include <string_view>
 
 // The fonts of one window at one dpi: the windows' typeface (Windows maps "MS Sans Serif"
-// to its own sans serif) at the described size, weight and slant, one for the window's
-// regular text and one for each control with a font of its own.
+// to its own sans serif), or in Chinese the system's Chinese face for it, at the
+// described size, weight and slant; one for the window's regular text and one for each
+// control with a font of its own.
 class Fonts {
 public:
-    Fonts(const morvane::forms::WindowDescription& window, UINT dpi);
+    Fonts(const morvane::forms::WindowDescription& window, UINT dpi, morvane::forms::Language language);
     ~Fonts();
     Fonts(const Fonts&) = delete;
     Fonts& operator=(const Fonts&) = delete;

@@ -23,11 +23,10 @@ RECT WorkArea(HWND window)
 } // namespace
 
 FrontEnd::FrontEnd()
-    : m_hiddenOwner(
-        CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr))
+    : m_program(*this, LanguageOf(UserLanguages()))
+    , m_hiddenOwner(
+          CreateWindowExW(0, WC_STATICW, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr))
 {
-    for (const WindowDescription* description : kWindows)
-        m_windows.push_back(std::make_unique<Window>(*description, m_program, m_screenReader));
 }
 
 // The windows go first, silently, then the owner of the dialogs.
@@ -43,7 +42,10 @@ ShownWindow& FrontEnd::open(const WindowDescription& description, ShownWindow* a
     RECT area{};
     if (!centre || !IsWindowVisible(centre) || IsIconic(centre) || !GetWindowRect(centre, &area))
         area = WorkArea(centre);
-    Window& made = *m_windows[static_cast<std::size_t>(std::ranges::find(kWindows, &description) - kWindows.begin())];
+    std::unique_ptr<Window>& window = m_windows[description.name];
+    if (!window)
+        window = std::make_unique<Window>(description, m_program, m_screenReader);
+    Window& made = *window;
     made.open(description.kind == WindowKind::Main ? nullptr : m_hiddenOwner, area);
     if (description.kind == WindowKind::Main)
         m_screenReader.makeLiveRegion(made.hwnd());

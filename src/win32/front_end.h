@@ -5,8 +5,8 @@
 #include "screen_reader.h"
 #include "window.h"
 
+#include <map>
 #include <memory>
-#include <vector>
 
 // The Win32 front end: lends the program Windows' own windows, made from their
 // descriptions, and Windows' services (the browser, screen readers, the locale). The
@@ -32,9 +32,10 @@ private:
     std::string decimalSeparator() const override;
     void quit() override { PostQuitMessage(0); }
 
-    morvane::forms::Program m_program{*this};
+    morvane::forms::Program m_program; // in the user's preferred language
     ScreenReader m_screenReader;
     HWND m_hiddenOwner = nullptr;
-    // One for each of the program's windows, made afresh each time it opens.
-    std::vector<std::unique_ptr<Window>> m_windows;
+    // One for each of the program's windows, by name, made the first time it opens and
+    // its controls made afresh each time.
+    std::map<std::string_view, std::unique_ptr<Window>> m_windows;
 };

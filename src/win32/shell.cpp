@@ -48,3 +48,19 @@ std::string UserDecimalSeparator()
     const int length = GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, LOCALE_NAME_MAX_LENGTH);
     return length > 1 ? Utf8(std::wstring_view(separator, static_cast<std::size_t>(length - 1))) : ".";
 }
+
+std::vector<std::string> UserLanguages()
+{
+    ULONG count = 0;
+    ULONG size = 0;
+    GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, nullptr, &size);
+    std::wstring names(size, L'\0'); // each ends with a NUL, and the list with one more
+    GetUserPreferredUILanguages(MUI_LANGUAGE_NAME, &count, names.data(), &size);
+    std::vector<std::string> languages;
+    for (std::wstring_view list = names; !list.empty() && list.front() != L'\0';) {
+        const std::wstring_view name = list.substr(0, list.find(L'\0'));
+        languages.push_back(Utf8(name));
+        list.remove_prefix(name.size() + 1);
+    }
+    return languages;
+}

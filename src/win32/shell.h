@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 // What the main window asks of Windows beyond its windows.
 
@@ -17,3 +18,6 @@ bool IsFile(const std::wstring& path);
 
 // The decimal separator of the user's locale, in UTF-8.
 std::string UserDecimalSeparator();
+
+// The user's preferred languages for Windows' interface, most wanted first ("zh-CN").
+std::vector<std::string> UserLanguages();

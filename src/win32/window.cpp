@@ -12,22 +12,26 @@ using namespace morvane::forms;
 
 namespace {
 
-constexpr wchar_t kWindowClass[] = L"MorvaneWindow";
+// Each window's class is named after it, "Morvane.Form1", so that a window is known by its
+// name whatever language its title is in.
+constexpr std::wstring_view kWindowClassPrefix = L"Morvane.";
 
 // No maximize box: the main window shows it greyed; no thick frame: neither resizes.
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
-void RegisterWindowClass(WNDPROC procedure)
+std::wstring RegisterWindowClass(std::string_view name, WNDPROC procedure)
 {
+    const std::wstring className = std::wstring(kWindowClassPrefix) + Wide(name);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = GetModuleHandleW(nullptr);
     windowClass.hIcon = LoadIconW(windowClass.hInstance, MAKEINTRESOURCEW(IDI_MORVANE));
     windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kWindowClass;
+    windowClass.lpszClassName = className.c_str();
     RegisterClassExW(&windowClass); // fails harmlessly once the class exists
+    return className;
 }
 
 } // namespace
@@ -51,10 +55,10 @@ Window::~Window()
 
 void Window::open(HWND owner, const RECT& area)
 {
-    RegisterWindowClass(WindowProc);
+    const std::wstring className = RegisterWindowClass(m_description.name, WindowProc);
     m_focus = nullptr;
     const bool isMain = m_description.kind == WindowKind::Main;
-    m_hwnd = CreateWindowExW(isMain ? 0 : WS_EX_DLGMODALFRAME, kWindowClass, Wide(m_description.title).c_str(),
+    m_hwnd = CreateWindowExW(isMain ? 0 : WS_EX_DLGMODALFRAME, className.c_str(), Wide(m_description.title).c_str(),
                              isMain ? kMainStyle : kDialogStyle, area.left, area.top, 0, 0, owner, nullptr,
                              GetModuleHandleW(nullptr), this);
     m_controls = Render(m_hwnd, m_description, m_screenReader);
@@ -71,7 +75,7 @@ void Window::open(HWND owner, const RECT& area)
 void Window::layOut(UINT dpi)
 {
     m_dpi = dpi;
-    m_fonts = std::make_unique<Fonts>(m_description, dpi);
+    m_fonts = std::make_unique<Fonts>(m_description, dpi, m_program.localized().language());
     const int dots = static_cast<int>(dpi);
     RECT client{0, 0, TwipsToPixels(m_description.width, dots), TwipsToPixels(m_description.height, dots)};
     AdjustWindowRectExForDpi(&client, static_cast<DWORD>(GetWindowLongW(m_hwnd, GWL_STYLE)), FALSE,
@@ -240,7 +244,7 @@ LRESULT CALLBACK Window::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
 bool HandleDialogKeys(MSG& message)
 {
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
-    wchar_t className[std::size(kWindowClass)]{};
+    wchar_t className[64]{};
     return root && GetClassNameW(root, className, static_cast<int>(std::size(className)))
-        && std::wstring_view(className) == kWindowClass && IsDialogMessageW(root, &message);
+        && std::wstring_view(className).starts_with(kWindowClassPrefix) && IsDialogMessageW(root, &message);
 }

@@ -31,6 +31,11 @@ const WindowDescription& Named(std::string_view name)
 // calls, and what it shows is read from it.
 class NullDriver : public FrontEndDriver {
 public:
+    explicit NullDriver(Language language = Language::English)
+        : frontEnd(MORVANE_HELP_FOLDER, language)
+    {
+    }
+
     void click(std::string_view window, std::string_view control) override { frontEnd.click(Named(window), control); }
     void press(const Key& key) override
     {
@@ -71,12 +76,12 @@ public:
     std::string fault() const override { return frontEnd.faults().empty() ? "" : frontEnd.faults().front(); }
     void settle() override { }
 
-    FrontEnd frontEnd{MORVANE_HELP_FOLDER};
+    FrontEnd frontEnd;
 };
 
 TEST(WindowScriptsNullTest, ShouldAnswerWhatThePersonDoes)
 {
-    EXPECT_EQ(PlayEveryScript([] { return std::make_unique<NullDriver>(); }), 0);
+    EXPECT_EQ(PlayEveryScript([](Language language) { return std::make_unique<NullDriver>(language); }), 0);
 }
 
 // A step of a person acting at random: one that a script takes, but for its checks; what

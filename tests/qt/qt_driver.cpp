@@ -17,6 +17,8 @@
 #include <qpa/qplatformintegration.h>
 #include <qpa/qwindowsysteminterface.h>
 
+using namespace morvane::forms;
+
 namespace {
 
 constexpr const char* kSchemes[] = {"file", "https"}; // what the browser is asked to open
@@ -83,8 +85,11 @@ class QtDriver : public QObject, public FrontEndDriver {
     Q_OBJECT
 
 public:
-    QtDriver()
+    explicit QtDriver(Language language)
     {
+        const std::string_view catalogue = NameOf(language).catalogue;
+        qputenv("LC_ALL", catalogue.empty() ? "C.UTF-8" : QByteArray(catalogue.data(), catalogue.size()) + ".UTF-8");
+        qunsetenv("LANGUAGE");
         // As when a screen reader runs; the offscreen platform has no bridge to one.
         QAccessible::installUpdateHandler(RecordAnnouncement);
         QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
@@ -92,7 +97,8 @@ public:
         for (const char* scheme : kSchemes)
             QDesktopServices::setUrlHandler(scheme, this, "record");
         qApp->installEventFilter(this);
-        m_frontEnd.start();
+        m_frontEnd = std::make_unique<FrontEnd>(); // once the locale is set
+        m_frontEnd->start();
         if (!QTest::qWaitForWindowActive(OpenWindow("Form1")))
             qWarning("the main window did not become active");
     }
@@ -217,16 +223,16 @@ private:
         });
     }
 
-    FrontEnd m_frontEnd;
+    std::unique_ptr<FrontEnd> m_frontEnd;
     std::vector<std::string> m_opened;
     bool m_ended = false;
 };
 
 } // namespace
 
-std::unique_ptr<FrontEndDriver> StartQtProgram()
+std::unique_ptr<FrontEndDriver> StartQtProgram(Language language)
 {
-    return std::make_unique<QtDriver>();
+    return std::make_unique<QtDriver>(language);
 }
 
 QWidget* OpenWindow(std::string_view name)

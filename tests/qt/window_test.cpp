@@ -2,6 +2,8 @@
 // each of the shared window scripts (tests/scripts/window_scripts.h says what each step
 // does), and what they draw, measured on their pixels.
 #include "pictures.h"
+#include "catalogue.h"
+#include "form1_description.h"
 #include "qt_driver.h"
 #include "window.h"
 
@@ -89,10 +91,20 @@ private slots:
 
     void shouldAnswerWhatThePersonDoes() { QCOMPARE(PlayEveryScript(StartQtProgram), 0); }
 
+    void shouldDrawEveryTextReadableAndWhole_data()
+    {
+        QTest::addColumn<Language>("language");
+        for (const LanguageName& name : kLanguages)
+            QTest::newRow(name.tag.data()) << name.language;
+    }
+
+    // With a reading, the longest message and About, in each language.
     void shouldDrawEveryTextReadableAndWhole()
     {
-        const std::unique_ptr<FrontEndDriver> driver = StartQtProgram();
-        Play({"year 81", "sex Male", "click Command1", "click Command3", "sex Select", "click Command1"}, *driver);
+        QFETCH(Language, language);
+        const std::unique_ptr<FrontEndDriver> driver = StartQtProgram(language);
+        Play({"year 81", "key Tab", "key Down", "click Command1", "click Command3", "year", "click Command1", "year 81"},
+             *driver);
         for (const char* name : {"Form1", "Dialog1", "Dialog"}) {
             QWidget* window = OpenWindow(name);
             const QImage image = window->grab().toImage();
@@ -135,18 +147,22 @@ private slots:
         QVERIFY(maps.open(QIODevice::ReadOnly) && !maps.readAll().contains("/imageformats/"));
     }
 
-    // Every reading of a two-digit year fits its labels: the tip in two lines, the others in one.
+    void shouldShowEveryReadingWhole_data() { shouldDrawEveryTextReadableAndWhole_data(); }
+
+    // Every reading of a two-digit year fits its labels in each language: the tip in two
+    // lines, the others in one.
     void shouldShowEveryReadingWhole()
     {
-        const std::unique_ptr<FrontEndDriver> driver = StartQtProgram();
+        QFETCH(Language, language);
+        const std::unique_ptr<FrontEndDriver> driver = StartQtProgram(language);
         for (int year = 0; year < 100; ++year) {
-            for (const char* sex : {"Male", "Female"}) {
-                Play({QStringLiteral("year %1").arg(year, 2, 10, QChar('0')).toStdString(), std::string("sex ") + sex,
-                      "click Command1"},
+            for (const std::string_view sex : kSexItems) {
+                Play({QStringLiteral("year %1").arg(year, 2, 10, QChar('0')).toStdString(),
+                      "sex " + std::string(Translate(sex, language)), "click Command1"},
                      *driver);
                 for (const QLabel* label : OpenWindow("Form1")->findChildren<QLabel*>())
                     QVERIFY2(!IsCutOff(label),
-                             qPrintable(QStringLiteral("%1 %2: %3").arg(year).arg(sex, label->text())));
+                             qPrintable(QStringLiteral("%1 %2: %3").arg(year).arg(FromUtf8(sex), label->text())));
             }
         }
     }

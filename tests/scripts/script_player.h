@@ -3,6 +3,8 @@
 // What each step of the window scripts means, once for every front end: the player parses
 // every step and judges every check, and a front end's driver lends it typed primitives
 // only: what a person does to the windows, and what they show.
+#include "language.h"
+
 #include <deque>
 #include <functional>
 #include <memory>
@@ -85,6 +87,8 @@ private:
     std::deque<std::string> m_opened;
 };
 
-// Plays every window script, each on the program started afresh by `start` once its main
-// window is active, and says how each went; how many failed.
-int PlayEveryScript(const std::function<std::unique_ptr<FrontEndDriver>()>& start);
+// Plays every window script (or only those of one language), each on the program started
+// afresh by `start` in the script's language once its main window is active, and says how
+// each went; how many failed.
+int PlayEveryScript(const std::function<std::unique_ptr<FrontEndDriver>(morvane::forms::Language)>& start,
+                    std::optional<morvane::forms::Language> only = std::nullopt);

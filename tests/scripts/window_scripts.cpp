@@ -1,5 +1,8 @@
 #include "window_scripts.h"
 
+#include <algorithm>
+#include <map>
+
 extern const std::string_view kWindowScriptsText; // window_scripts.txt, built in
 
 namespace {
@@ -11,9 +14,9 @@ std::string Unquoted(std::string_view text)
     return std::string(text);
 }
 
-void ReplaceAll(std::string& text, std::string_view from, std::string_view to)
+void ReplaceAll(std::string& text, std::string_view from, std::string_view to, std::size_t start)
 {
-    for (std::size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+    for (std::size_t at = text.find(from, start); at != std::string::npos; at = text.find(from, at + to.size()))
         text.replace(at, from.size(), to);
 }
 
@@ -33,7 +36,8 @@ std::vector<std::string> Split(std::string_view text, std::string_view separator
 std::vector<Script> WindowScripts()
 {
     std::vector<Script> scripts;
-    std::vector<std::pair<std::string, std::string>> texts; // {name}, text
+    std::map<std::string, std::string> texts; // {name}, text
+    morvane::forms::Language language = morvane::forms::Language::English;
     std::string uncommented;
     for (const std::string& line : Split(kWindowScriptsText, "\n")) {
         if (!line.starts_with('#'))
@@ -44,15 +48,21 @@ std::vector<Script> WindowScripts()
         paragraph.erase(paragraph.find_last_not_of('\n') + 1);
         if (paragraph.empty())
             continue;
+        const std::size_t defined = paragraph.starts_with('{') ? paragraph.find(" = ") + 3 : 0; // its name stays
         for (const auto& [name, text] : texts)
-            ReplaceAll(paragraph, name, text);
-        ReplaceAll(paragraph, "\n  ", " ");
-        if (paragraph.starts_with('{')) {
+            ReplaceAll(paragraph, name, text, defined);
+        ReplaceAll(paragraph, "\n  ", " ", 0);
+        if (paragraph.starts_with("language ")) {
+            language = std::ranges::find(morvane::forms::kLanguages, ParseStep(paragraph).argument,
+                                         &morvane::forms::LanguageName::tag)
+                           ->language;
+        } else if (paragraph.starts_with('{')) {
             const std::size_t equals = paragraph.find(" = ");
-            texts.emplace_back(paragraph.substr(0, equals), paragraph.substr(equals + 3));
+            texts[paragraph.substr(0, equals)] = paragraph.substr(equals + 3);
         } else {
             const std::size_t colon = paragraph.find(": ");
-            scripts.push_back({paragraph.substr(0, colon), Split(std::string_view(paragraph).substr(colon + 2), "; ")});
+            scripts.push_back(
+                {paragraph.substr(0, colon), Split(std::string_view(paragraph).substr(colon + 2), "; "), language});
         }
     }
     return scripts;

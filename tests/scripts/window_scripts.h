@@ -15,7 +15,8 @@
 //   okay Dialog1           a click on O&kay of a dialog; close Dialog: its close button
 //   activate Form1         give a window the activation; leave: switch to another program and back
 //   move                   drag the main window into the screen's top-left corner
-//   expect Label18 " 1"    or Text1, Combo1, focus <control>, active <window>, open <dialog>
+//   expect Label18 " 1"    or Text1, Combo1, Dialog.Label3 (a control of another window),
+//                          focus <control>, active <window>, open <dialog>
 //                          ["message"], closed <window>, opened <end of the address> (a page
 //                          opened exists; none is in the current folder), centred (the main
 //                          window on the screen), centred <dialog> (on the main window),
@@ -23,6 +24,8 @@
 //                          reading "<each value label, in the main window's order>|...",
 //                          spoken "<text>": what screen readers were told since the last such
 //                          check (spoken "": nothing)
+#include "language.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -30,6 +33,7 @@
 struct Script {
     std::string name;
     std::vector<std::string> steps;
+    morvane::forms::Language language; // the person's
 };
 
 // The scripts, their placeholders filled in.

@@ -34,9 +34,14 @@ std::string WindowText(HWND window)
     return Utf8(std::wstring_view(buffer.data(), copied));
 }
 
+// The program's window by its class, "Morvane." and its name, whatever its title's language.
 const WindowDescription* DescriptionOf(HWND window)
 {
-    const auto found = std::ranges::find(kWindows, WindowText(window), &WindowDescription::title);
+    std::array<wchar_t, 64> className{};
+    GetClassNameW(window, className.data(), static_cast<int>(className.size()));
+    const auto found = std::ranges::find_if(kWindows, [&](const WindowDescription* described) {
+        return L"Morvane." + Wide(described->name) == className.data();
+    });
     return found == kWindows.end() ? nullptr : *found;
 }
 

@@ -1,8 +1,9 @@
-// Plays the shared window scripts against the real kestrin.exe from outside, as a person
-// would, each script on the program started afresh; and checks the decimal separator the
-// front end reads from the user's locale. Run under Wine by CTest:
-//   window_scripts_test <kestrin.exe>       the scripts and the locale
-//   window_scripts_test --record <address>  as the browser, while a script runs
+// Plays the shared window scripts of the user's language against the real kestrin.exe
+// from outside, as a person would, each script on the program started afresh; and checks
+// the language and the decimal separator the front end reads from the user's settings.
+// Run under Wine by CTest, with the locale naming the language:
+//   window_scripts_test <kestrin.exe> <language tag>  the scripts and the locale
+//   window_scripts_test --record <address>            as the browser, while a script runs
 #include "reading.h"
 #include "shell.h"
 #include "text.h"
@@ -15,10 +16,14 @@
 namespace {
 
 std::wstring g_program;
+std::string g_language; // the tag of the language CTest's locale names
 
 TEST(WindowScriptsTest, ShouldAnswerWhatThePersonDoes)
 {
-    EXPECT_EQ(PlayEveryScript([] { return StartKestrin(g_program); }), 0);
+    using namespace morvane::forms;
+    const Language language = LanguageOf(UserLanguages());
+    ASSERT_EQ(NameOf(language).tag, g_language);
+    EXPECT_EQ(PlayEveryScript([](Language) { return StartKestrin(g_program); }, language), 0);
 }
 
 // LC_ALL sets the user's locale under Wine; CTest names the separator it should give. The
@@ -45,5 +50,6 @@ int main(int argc, char* argv[])
     }
     testing::InitGoogleTest(&argc, argv);
     g_program = argc > 1 ? Wide(argv[1]) : std::wstring();
+    g_language = argc > 2 ? argv[2] : "en";
     return RUN_ALL_TESTS();
 }

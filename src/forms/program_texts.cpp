@@ -1,0 +1,59 @@
+#include "program_texts.h"
+
+#include "direction_table.h"
+#include "kua_table.h"
+#include "program.h"
+#include "spoken_reading.h"
+#include "zodiac_table.h"
+
+#include <algorithm>
+
+namespace morvane::forms {
+
+std::vector<ProgramText> ProgramTexts()
+{
+    std::vector<ProgramText> texts;
+    const auto add = [&texts](std::string_view text, std::string where) {
+        if (!text.empty() && IsTranslated(text) && std::ranges::find(texts, text, &ProgramText::text) == texts.end())
+            texts.push_back({text, std::move(where)});
+    };
+    for (const WindowDescription* window : kWindows) {
+        const std::string name(window->name);
+        add(window->title, name + ", its title");
+        add(window->spokenName, name + ", what screen readers call it");
+        for (const Control& control : window->controls) {
+            const std::string where = name + " " + std::string(control.name);
+            add(control.text, where);
+            for (const std::string_view item : control.traits.items)
+                add(item, where + ", in its list");
+            add(control.traits.tip, where + ", its tip");
+            add(control.traits.spokenName, where + ", what screen readers call it");
+            add(control.traits.spokenDescription, where + ", what screen readers add");
+        }
+    }
+    for (const std::string_view message : {kEmptyYearMessage, kBadYearMessage, kNoSexMessage})
+        add(message, "Dialog1 Label1, a message");
+    add(kDefaultTip, "Form1 Label39, the tip before a reading");
+    add(kSentenceEnd, "between two sentences of what screen readers are told of a reading");
+    for (const std::string_view element : kElements)
+        add(element, "Form1 Label20, an element (also Label36, what a person is lucky for)");
+    for (const std::string_view direction : kDirections)
+        add(direction, "Form1, a direction");
+    for (const KuaRow& row : kKuaTable) {
+        add(row.group, "Form1 Label19, a group (trigram)");
+        add(row.luckyFor, "Form1 Label36, what a person is lucky for or in");
+    }
+    for (const ElementRow& row : kElementTable) {
+        add(row.bestSeason, "Form1 Label22, a season");
+        add(row.luckyColor, "Form1 Label24, lucky colours");
+        add(row.luckyObject, "Form1 Label34, lucky objects");
+        add(row.tip, "Form1 Label39, a tip");
+    }
+    for (const std::string_view animal : kAnimals)
+        add(animal, "Form1 Label23, an animal of the Chinese years");
+    for (const std::string_view partners : kPartners)
+        add(partners, "Form1 Label38, best partners");
+    return texts;
+}
+
+} // namespace morvane::forms

@@ -1,0 +1,28 @@
+#pragma once
+
+// The texts the page shows beside the program's windows, in English; the page shows them
+// in the person's language.
+#include <array>
+#include <string_view>
+
+namespace morvane::web {
+
+struct PageText {
+    std::string_view name; // as the page's scripts ask for it
+    std::string_view english;
+};
+
+inline constexpr auto kPageTexts = std::to_array<PageText>({
+    {"title", "Morvane"},
+    {"description", "A feng shui reading from the last two digits of a birth year and the sex: the Kua number, "
+                    "group, element, directions and more. Works offline; sends nothing anywhere."},
+    {"summary", "A feng shui reading from the last two digits of a birth year and the sex."},
+    {"noScript", "Morvane runs its reading in this page, which needs JavaScript and WebAssembly."},
+    {"ended", "Morvane has ended: its last window is closed."},
+    {"again", "Start again"},
+    {"close", "Close"},
+    {"showList", "Show the list"},
+    {"languages", "Language"},
+});
+
+} // namespace morvane::web
