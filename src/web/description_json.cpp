@@ -1,6 +1,9 @@
 #include "description_json.h"
 
 #include "access_key.h"
+#include "catalogue.h"
+#include "help_page.h"
+#include "page_texts.h"
 #include "program.h"
 
 #include <cstdio>
@@ -125,16 +128,32 @@ std::string ControlJson(const WindowDescription& window, const Control& control)
         .done();
 }
 
-std::string WindowJson(const WindowDescription* window)
+std::string WindowJson(const WindowDescription& window)
 {
     return Object()
-        .text("name", window->name)
-        .text("title", window->title)
-        .number("width", TwipsToPixels(window->width))
-        .number("height", TwipsToPixels(window->height))
-        .flag("main", window->kind == WindowKind::Main)
-        .text("spokenName", window->spokenName)
-        .json("controls", Array(window->controls, [window](const Control& control) { return ControlJson(*window, control); }))
+        .text("name", window.name)
+        .text("title", window.title)
+        .number("width", TwipsToPixels(window.width))
+        .number("height", TwipsToPixels(window.height))
+        .flag("main", window.kind == WindowKind::Main)
+        .text("spokenName", window.spokenName)
+        .json("controls", Array(window.controls, [&window](const Control& control) { return ControlJson(window, control); }))
+        .done();
+}
+
+// The program's windows and the page's texts in one language.
+std::string LanguageJson(const LanguageName& name)
+{
+    const Localized localized(name.language);
+    Object texts;
+    for (const morvane::web::PageText& text : morvane::web::kPageTexts)
+        texts.text(text.name, Translate(text.english, name.language));
+    return Object()
+        .text("tag", name.tag)
+        .text("own", name.own)
+        .text("help", HelpPageName(name.language))
+        .json("texts", texts.done())
+        .json("windows", Array(kWindows, [&](const WindowDescription* window) { return WindowJson(localized.window(*window)); }))
         .done();
 }
 
@@ -142,9 +161,13 @@ std::string WindowJson(const WindowDescription* window)
 
 std::string DescriptionJson()
 {
+    Object tags;
+    for (const auto& [tag, language] : kLanguageTags)
+        tags.text(tag, NameOf(language).tag);
     return Object()
         .text("typeface", kTypeface)
         .colour("ground", kWhite)
-        .json("windows", Array(kWindows, WindowJson))
+        .json("tags", tags.done())
+        .json("languages", Array(kLanguages, LanguageJson))
         .done();
 }

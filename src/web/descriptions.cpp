@@ -1,14 +1,12 @@
-// Writes the windows' descriptions as the page's script that defines them
-// (descriptions.js), for the page to draw before the module is ready. Built as a WASI
-// command and run under Node when the site is made (descriptions.mjs).
+// Prints the windows' descriptions and the page's texts in every language, as JSON, for the
+// site to be made from (descriptions.mjs). Built as a WASI command and run under Node when
+// the site is made, so that the module the page loads carries none of it.
 #include "description_json.h"
 
 #include <cstdio>
 
 int main()
 {
-    std::printf("// The program's windows as its module describes them, for the page to draw.\n"
-                "globalThis.morvaneDescriptions = %s;\n",
-                DescriptionJson().c_str());
+    std::puts(DescriptionJson().c_str());
     return 0;
 }

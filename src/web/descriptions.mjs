@@ -1,13 +1,33 @@
-// Runs the descriptions command (descriptions.wasm) under Node's WASI and writes what it
-// prints, the page's descriptions.js. Run when the site is made.
-//   node descriptions.mjs <descriptions.wasm> <descriptions.js>
-import { closeSync, openSync, readFileSync } from 'node:fs';
+// Makes the parts of the site that speak every language, from what the descriptions
+// command (descriptions.wasm, run under Node's WASI) prints: descriptions.js, with which
+// the page draws before the module is ready; a manifest for each language, from the
+// site's manifest.webmanifest; and the page's text for a browser without script, in
+// every language. Run when the site is made.
+//   node descriptions.mjs <descriptions.wasm> <site source folder> <site folder>
+import { closeSync, openSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { join } from 'node:path';
 import { WASI } from 'node:wasi';
 
-const [command, out] = process.argv.slice(2);
-const stdout = openSync(out, 'w');
+const [command, source, site] = process.argv.slice(2);
+const printed = join(site, 'descriptions.json');
+const stdout = openSync(printed, 'w');
 const wasi = new WASI({ version: 'preview1', args: ['descriptions'], stdout, returnOnExit: true });
 const instance = await WebAssembly.instantiate(await WebAssembly.compile(readFileSync(command)), wasi.getImportObject());
-const status = wasi.start(instance);
+if (wasi.start(instance) !== 0)
+    process.exit(1);
 closeSync(stdout);
-process.exit(status);
+const json = readFileSync(printed, 'utf8').trim();
+rmSync(printed);
+const { languages } = JSON.parse(json);
+
+writeFileSync(join(site, 'descriptions.js'), '// The program\'s windows and the page\'s texts in every language, as its module '
+    + `describes them, for the page to draw.\nglobalThis.morvaneDescriptions = ${json};\n`);
+const manifest = JSON.parse(readFileSync(join(source, 'manifest.webmanifest'), 'utf8'));
+for (const { tag, texts } of languages) {
+    const own = { ...manifest, lang: tag, name: texts.title, description: texts.summary, start_url: `./?lang=${tag}` };
+    writeFileSync(join(site, `manifest.${tag}.webmanifest`), `${JSON.stringify(own, null, 4)}\n`);
+}
+const escaped = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;');
+const noScript = languages.map(({ tag, texts }) => `<p lang="${tag}">${escaped(texts.noScript)}</p>`).join('\n');
+const page = readFileSync(join(source, 'index.html'), 'utf8');
+writeFileSync(join(site, 'index.html'), page.replace(/<noscript>[^]*<\/noscript>/, `<noscript>\n${noScript}\n</noscript>`));

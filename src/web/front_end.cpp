@@ -10,7 +10,7 @@ namespace {
 
 int IndexOf(const WindowDescription& window)
 {
-    return static_cast<int>(std::ranges::find(kWindows, &window) - kWindows.begin());
+    return static_cast<int>(std::ranges::find(kWindows, window.name, &WindowDescription::name) - kWindows.begin());
 }
 
 // Text that the page copies into the module: asked for again with room enough where the
@@ -29,6 +29,11 @@ std::string Fetched(Ask ask)
 } // namespace
 
 static_assert(kWindows.size() == 3);
+
+FrontEnd::FrontEnd(Language language)
+    : m_program(*this, language)
+{
+}
 
 FrontEnd::Window::Window(int index)
     : m_index(index)

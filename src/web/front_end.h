@@ -12,6 +12,9 @@
 // module's exports (main.cpp).
 class FrontEnd final : private morvane::forms::Platform {
 public:
+    // In the language the page has chosen.
+    explicit FrontEnd(morvane::forms::Language language);
+
     morvane::forms::Program& program() { return m_program; }
 
 private:
@@ -44,5 +47,5 @@ private:
     void quit() override;
 
     std::array<Window, 3> m_windows{Window(0), Window(1), Window(2)};
-    morvane::forms::Program m_program{*this};
+    morvane::forms::Program m_program;
 };

@@ -1,7 +1,8 @@
-// The module's entry points, which the page's script calls: start the program, and report
-// what a person does to its windows (named by their place in the program's list, controls
-// by their place in their window's description). The module is the program: it holds the
-// one front end from start to end.
+// The module's entry points, which the page's script calls: start the program in a
+// language (by its place in the program's list of languages), and report what a person
+// does to its windows (named by their place in the program's list, controls by their place
+// in their window's description). The module is the program: it holds the one front end
+// from start to end.
 #include "front_end.h"
 
 #include <memory>
@@ -25,9 +26,9 @@ const morvane::forms::WindowDescription& WindowAt(int window)
 
 } // namespace
 
-MORVANE_EXPORT(start) void Start()
+MORVANE_EXPORT(start) void Start(int language)
 {
-    TheFrontEnd() = std::make_unique<FrontEnd>();
+    TheFrontEnd() = std::make_unique<FrontEnd>(morvane::forms::kLanguages.at(static_cast<std::size_t>(language)).language);
     TheFrontEnd()->program().start();
 }
 

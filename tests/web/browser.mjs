@@ -27,12 +27,13 @@ export async function serve(folder) {
     return { server, origin: `http://127.0.0.1:${server.address().port}` };
 }
 
-export function launch() {
+// Chromium, whose pages ask for the languages first ('zh-TW,zh'), English by default.
+export function launch(languages = 'en-US,en') {
     return puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
         args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-            '--disable-component-update', '--disable-sync', '--hide-scrollbars'],
+            '--disable-component-update', '--disable-sync', '--hide-scrollbars', `--accept-lang=${languages}`],
     });
 }
 

@@ -3,26 +3,38 @@
 // and controls found by their names, and what the page asks the browser to open and tells
 // screen readers read back from it. The player (window_scripts_web_test) calls them by
 // name; the page's own tests call them too.
-import { openPage } from './browser.mjs';
+import { launch, openPage } from './browser.mjs';
 
 const windowOf = (name) => `section.window[data-name="${name}"]`;
 
+// What a browser set to each of the program's languages asks for first.
+const kBrowserLanguages = { en: 'en-US,en', 'zh-Hans': 'zh-CN,zh', 'zh-Hant': 'zh-TW,zh' };
+
 export class PageAgent {
-    constructor(browser, url) {
-        this.browser = browser;
-        this.url = url;
+    // The site served at the origin, in browsers started as they are needed.
+    constructor(origin) {
+        this.origin = origin;
+        this.browsers = {};
     }
 
-    // The page opened afresh, at the size; its first problem (a request to another host, an
-    // error of its script), or ''.
-    async openPage(width = 1280, height = 800) {
-        this.page = await openPage(this.browser, this.url, width, height);
+    // The page opened afresh in a browser set to the language (a tag of the program's), at
+    // the size, with the query (as '?lang=zh-Hant').
+    async openPage(language = 'en', width = 1280, height = 800, query = '') {
+        this.browser = this.browsers[language] ??= await launch(kBrowserLanguages[language]);
+        await this.browser.defaultBrowserContext()
+            .overridePermissions(this.origin, ['clipboard-read', 'clipboard-sanitized-write']);
+        this.page = await openPage(this.browser, `${this.origin}/${query}`, width, height);
     }
 
     closePage() {
         return this.page.close();
     }
 
+    closeBrowsers() {
+        return Promise.all(Object.values(this.browsers).map((browser) => browser.close()));
+    }
+
+    // The page's first problem (a request to another host, an error of its script), or ''.
     problem() {
         return this.page.problems[0] ?? '';
     }

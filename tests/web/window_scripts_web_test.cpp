@@ -43,7 +43,8 @@ std::string KeyName(const Key& key)
 
 class PageDriver : public FrontEndDriver {
 public:
-    PageDriver() { call({"openPage"}); }
+    // The page in a browser set to the language.
+    explicit PageDriver(morvane::forms::Language language) { call({"openPage", NameOf(language).tag}); }
     ~PageDriver() override { call({"closePage"}); }
 
     void click(std::string_view window, std::string_view control) override { call({"click", window, control}); }
@@ -101,5 +102,7 @@ private:
 
 int main()
 {
-    return PlayEveryScript([] { return std::make_unique<PageDriver>(); }) ? 1 : 0;
+    return PlayEveryScript([](morvane::forms::Language language) { return std::make_unique<PageDriver>(language); })
+        ? 1
+        : 0;
 }

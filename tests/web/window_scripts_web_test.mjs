@@ -12,13 +12,11 @@ const kSeparator = '\x1f'; // between a request's name and its arguments, and a 
 const kRoom = 1 << 20; // for an answer, after the two words that say it is there and how long it is
 
 if (isMainThread) {
-    const { launch, serve } = await import('./browser.mjs');
+    const { serve } = await import('./browser.mjs');
     const { PageAgent } = await import('./page_agent.mjs');
     const [site, player] = process.argv.slice(2);
     const { server, origin } = await serve(site);
-    const browser = await launch();
-    await browser.defaultBrowserContext().overridePermissions(origin, ['clipboard-read', 'clipboard-sanitized-write']);
-    const agent = new PageAgent(browser, `${origin}/`);
+    const agent = new PageAgent(origin);
     const shared = new SharedArrayBuffer(8 + kRoom);
     const worker = new Worker(new URL(import.meta.url), { workerData: { shared, player } });
     const [state, answer] = [new Int32Array(shared, 0, 2), new Uint8Array(shared, 8)];
@@ -32,7 +30,7 @@ if (isMainThread) {
         Atomics.notify(state, 0);
     });
     const status = await new Promise((ended) => worker.on('exit', ended));
-    await browser.close();
+    await agent.closeBrowsers();
     server.close();
     process.exit(status);
 } else {

@@ -64,5 +64,5 @@ async function startModule() {
     const { instance } = await WebAssembly.instantiate(bytes, { page: pageImports, wasi_snapshot_preview1: wasiStubs });
     moduleExports = instance.exports;
     moduleExports._initialize();
-    moduleExports.start();
+    moduleExports.start(morvaneDescriptions.languages.indexOf(pageLanguage));
 }

@@ -1,9 +1,9 @@
 // Morvane in the browser, the renderer: draws a window's controls from their descriptions
-// (morvaneDescriptions, from descriptions.js), each kind as the page shows it, at its
-// place in CSS pixels, in its font and ink, with its tip and what screen readers are told
-// of it. The scripts of the page, loaded in this order, are the renderer, the windows
-// (windows.js), the keyboard (keyboard.js), the module's bridge (bridge.js) and the start
-// (start.js).
+// in the page's language (language.js), each kind as the page shows it, at its place in
+// CSS pixels, in its font and ink, with its tip and what screen readers are told of it.
+// The scripts of the page, loaded in this order, are the descriptions (descriptions.js),
+// the language, the renderer, the windows (windows.js), the keyboard (keyboard.js), the
+// module's bridge (bridge.js) and the start (start.js).
 'use strict';
 
 function element(tag, className, parent) {
@@ -119,7 +119,7 @@ function makeComboBox(control, parent, id) {
     input.setAttribute('aria-controls', `${id}-list`);
     opener.type = 'button';
     opener.tabIndex = -1;
-    opener.setAttribute('aria-label', 'Show the list');
+    opener.setAttribute('aria-label', pageLanguage.texts.showList);
     list.id = `${id}-list`;
     list.hidden = true;
     list.setAttribute('role', 'listbox');

@@ -3,13 +3,10 @@
 'use strict';
 
 (async () => {
-    // A served page can be installed and kept for offline use; from disk, a browser
-    // would only refuse to read the manifest.
-    if (location.protocol !== 'file:')
-        Object.assign(element('link', '', document.head), { rel: 'manifest', href: 'manifest.webmanifest' });
-    // The windows' typeface, or where it is missing the platform's sans serif.
-    document.body.style.fontFamily = `"${morvaneDescriptions.typeface}", "Liberation Sans", Arial, Helvetica, sans-serif`;
-    const main = morvaneDescriptions.windows.findIndex((description) => description.main);
+    showLanguage();
+    // The windows' typeface, which the style names first.
+    document.documentElement.style.setProperty('--typeface', `"${morvaneDescriptions.typeface}"`);
+    const main = pageLanguage.windows.findIndex((description) => description.main);
     makeWindow(main, -1);
     openWindows[main].early = true;
     openWindows[main].element.hidden = false;

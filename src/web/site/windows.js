@@ -15,7 +15,7 @@ function makeWindow(index, around) {
         openWindows[index].early = false;
         return;
     }
-    const description = morvaneDescriptions.windows[index];
+    const description = pageLanguage.windows[index];
     const win = { index, description, controls: [], focus: null };
     win.element = element('section', description.main ? 'window main' : 'window dialog', document.getElementById('desktop'));
     win.element.hidden = true;
@@ -31,7 +31,7 @@ function makeWindow(index, around) {
     const close = element('button', 'close', bar);
     close.type = 'button';
     close.tabIndex = -1;
-    close.setAttribute('aria-label', `Close ${description.title.trim()}`);
+    close.setAttribute('aria-label', `${pageLanguage.texts.close} ${description.title.trim()}`);
     close.addEventListener('click', () => moduleExports && closeWindow(index));
     win.client = element('div', 'client', win.element);
     win.client.style.width = `${description.width}px`;
