@@ -3,8 +3,9 @@
 #  1. `cmake --install` of the build tree into a temporary prefix gives exactly the
 #     expected files, the help page and the changelog among them, and a program that
 #     starts offscreen;
-#  2. both validators accept the desktop entry and the metainfo, which agree with the
-#     install and with the release in packaging/debian/changelog;
+#  2. both validators accept the desktop entry and the metainfo, which speak every
+#     language of po/ and agree with the install and with the release in
+#     packaging/debian/changelog;
 #  3. mandoc, groff and man have nothing to say about the manual page;
 #  4. the package, built in two build folders from the same source, is the same file byte
 #     for byte, holds its dependencies and the expected files, and lintian reports nothing above
@@ -34,6 +35,8 @@ share/icons/hicolor/scalable/apps/$app_id.svg
 share/man/man1/kestrin.1.gz
 share/metainfo/$app_id.metainfo.xml
 share/morvane/index.htm
+share/morvane/index.zh_CN.htm
+share/morvane/index.zh_TW.htm
 LIST
 }
 
@@ -134,11 +137,15 @@ check_appstream() { # appstreamcli arguments...
 }
 check_appstream validate --no-net --pedantic "$metainfo"
 check_appstream validate-tree --no-net --pedantic "$prefix"
+for language in $(cat "$source/po/LINGUAS"); do
+    grep -q "^Name\[$language\]=" "$desktop" && grep -q "<summary xml:lang=\"$language\">" "$metainfo" ||
+        fail "the desktop entry or the metainfo is not in $language"
+done
 
 exec_program=$(desktop_value "$desktop" Exec | cut -d' ' -f1)
 [ -x "$prefix/bin/$exec_program" ] || fail "Exec=$exec_program is not an installed program"
-releases=$(grep -o '<release [^>]*>' "$metainfo")
-[ "$releases" = "<release version=\"$version\" date=\"$release_date\" />" ] ||
+releases=$(grep -o '<release [^>]*>' "$metainfo" | sed 's| */>|/>|')
+[ "$releases" = "<release version=\"$version\" date=\"$release_date\"/>" ] ||
     fail "metainfo releases '$releases', the changelog $version of $release_date"
 echo "desktop entry and metainfo valid, consistent, and at release $version of $release_date"
 
@@ -198,7 +205,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 for needed in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$(field Depends)" || fail "Depends lacks $needed: $(field Depends)"
 done
-[ "$(field Recommends)" = qt6-wayland ] || fail "Recommends: $(field Recommends)"
+[ "$(field Recommends)" = "qt6-wayland, fonts-wqy-microhei | fonts-noto-cjk" ] || fail "Recommends: $(field Recommends)"
 
 dpkg-deb -x "$deb" "$work/root"
 diff -u <(expected_files | sed 's|^|usr/|') <(files_under "$work/root") >&2 ||

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The Windows packages, as a Windows user meets them, in one run:
-#  1. the ZIP holds exactly the program, its help page and the licence;
+#  1. the ZIP holds exactly the program, its help pages and the licence;
 #  2. a second build of a copy of the source, in another folder, gives the same program,
 #     ZIP and installer byte for byte (time stamps taken from the last commit);
 #  3. in a fresh Wine prefix, the installer runs silently and puts the files into Program
@@ -38,9 +38,10 @@ package() { # build-folder out-folder
     logged "$work/cpack.log" env SOURCE_DATE_EPOCH="$epoch" cpack --config "$1/CPackConfig.cmake" -B "$2"
 }
 package "$build" "$work/first"
-[ "$(unzip -Z1 "$work/first/$name.zip" | sort | tr '\n' ' ')" = "LICENSE.txt index.htm kestrin.exe " ] ||
+files="LICENSE.txt index.htm index.zh_CN.htm index.zh_TW.htm kestrin.exe" # a help page for each language
+[ "$(unzip -Z1 "$work/first/$name.zip" | sort | tr '\n' ' ')" = "$files " ] ||
     fail "the ZIP holds: $(unzip -Z1 "$work/first/$name.zip" | tr '\n' ' ')"
-echo "$name.zip holds kestrin.exe, index.htm and LICENSE.txt"
+echo "$name.zip holds $files"
 
 copy=$build/package-test/source second=$build/package-test/second
 copy_checkout "$source" "$copy" "$build"
@@ -66,7 +67,7 @@ export DISPLAY=:$(head -n 1 "$work/display")
 folder=$WINEPREFIX/drive_c/Program\ Files/Morvane
 shortcut=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Morvane.lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvane'
-[ "$(ls "$folder" | tr '\n' ' ')" = "LICENSE.txt Uninstall.exe index.htm kestrin.exe " ] ||
+[ "$(ls "$folder" | tr '\n' ' ')" = "LICENSE.txt Uninstall.exe index.htm index.zh_CN.htm index.zh_TW.htm kestrin.exe " ] ||
     fail "Program Files\\Morvane holds: $(ls "$folder" | tr '\n' ' ')"
 cmp -s "$folder/kestrin.exe" "$build/bin/kestrin.exe" || fail "the installed kestrin.exe is not the built one"
 
