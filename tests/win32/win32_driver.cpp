@@ -234,21 +234,14 @@ public:
     }
 
 private:
-    // The program's windows of that name, shown or not.
-    std::vector<HWND> windows(std::string_view name) const
+    // The program's windows of that name, shown or not, by their class.
+    static std::vector<HWND> windows(std::string_view name)
     {
-        std::pair<DWORD, std::vector<HWND>> search{m_process.dwProcessId, {}};
-        const auto visit = [](HWND window, LPARAM context) {
-            auto& [wanted, found] = *reinterpret_cast<decltype(search)*>(context);
-            DWORD process = 0;
-            GetWindowThreadProcessId(window, &process);
-            if (process == wanted && DescriptionOf(window))
-                found.push_back(window);
-            return TRUE;
-        };
-        EnumWindows(visit, reinterpret_cast<LPARAM>(&search));
-        std::erase_if(search.second, [&](HWND window) { return DescriptionOf(window)->name != name; });
-        return search.second;
+        std::vector<HWND> found;
+        const std::wstring windowClass = L"Morvane." + Wide(name);
+        for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, windowClass.c_str(), nullptr));)
+            found.push_back(window);
+        return found;
     }
 
     HWND window(std::string_view name) const
