@@ -152,12 +152,6 @@ constexpr const Control& ControlNamed(const WindowDescription& window, std::stri
     return *std::ranges::find(window.controls, name, &Control::name);
 }
 
-// Whether each of the names is a control of the window.
-constexpr bool AreControlsOf(const WindowDescription& window, std::span<const std::string_view> names)
-{
-    return std::ranges::all_of(names, [&](std::string_view name) { return HasControl(window, name); });
-}
-
 // Whether every control that the window's controls refer to (as their frame, or as what
 // a caption names) is one of its own, and no two share a name.
 constexpr bool IsWhole(const WindowDescription& window)
