@@ -1,8 +1,8 @@
 #pragma once
 
 // The main window, Form1: every control with its text, place and look, what screen
-// readers are told of it and what pressing it does; and which labels a reading and the
-// activation write.
+// readers are told of it, what pressing it does and which part of the reading it shows;
+// and the controls and texts the program names.
 #include "input_check.h"
 #include "reading.h"
 #include "release_facts.h"
