@@ -4,13 +4,13 @@
 // packages it uses, after scripts/test or ctest --preset web:
 //   node build/web/tests/web/web_screenshots.mjs build/web/site docs/screenshots
 import { join } from 'node:path';
-import { serve } from './browser.mjs';
+import { serve, siteLanguages } from './browser.mjs';
 import { PageAgent } from './page_agent.mjs';
 
 const [site, out] = process.argv.slice(2);
 const { server, origin } = await serve(site);
 const agent = new PageAgent(origin);
-for (const tag of ['en', 'zh-Hans', 'zh-Hant']) {
+for (const tag of await siteLanguages(site)) {
     for (const [name, width, height] of [['web-desktop', 1280, 800], ['web-phone', 360, 640]]) {
         await agent.openPage(tag, width, height);
         await agent.click('Form1', 'Text1');

@@ -27,8 +27,8 @@ export async function serve(folder) {
     return { server, origin: `http://127.0.0.1:${server.address().port}` };
 }
 
-// Chromium, whose pages ask for the languages first ('zh-TW,zh'), English by default.
-export function launch(languages = 'en-US,en') {
+// Chromium, whose pages ask for the languages first ('zh-Hant'), English by default.
+export function launch(languages = 'en') {
     return puppeteer.launch({
         executablePath: process.env.CHROMIUM ?? '/usr/bin/chromium',
         headless: true,
@@ -74,4 +74,10 @@ export async function openPage(browser, url, width = 1280, height = 800) {
     await page.goto(url, { waitUntil: 'load' });
     await page.waitForSelector('section.window[data-name="Form1"]:not([hidden])');
     return page;
+}
+
+// The languages of the site, as its descriptions name them, first the page's own.
+export async function siteLanguages(site) {
+    const descriptions = await readFile(join(site, 'descriptions.js'), 'utf8');
+    return JSON.parse(/morvaneDescriptions = (.*);/.exec(descriptions)[1]).languages.map(({ tag }) => tag);
 }

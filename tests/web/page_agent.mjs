@@ -7,9 +7,6 @@ import { launch, openPage } from './browser.mjs';
 
 const windowOf = (name) => `section.window[data-name="${name}"]`;
 
-// What a browser set to each of the program's languages asks for first.
-const kBrowserLanguages = { en: 'en-US,en', 'zh-Hans': 'zh-CN,zh', 'zh-Hant': 'zh-TW,zh' };
-
 export class PageAgent {
     // The site served at the origin, in browsers started as they are needed.
     constructor(origin) {
@@ -17,10 +14,10 @@ export class PageAgent {
         this.browsers = {};
     }
 
-    // The page opened afresh in a browser set to the language (a tag of the program's), at
-    // the size, with the query (as '?lang=zh-Hant').
+    // The page opened afresh in a browser that asks for the language first (a tag of the
+    // program's), at the size, with the query (as '?lang=zh-Hant').
     async openPage(language = 'en', width = 1280, height = 800, query = '') {
-        this.browser = this.browsers[language] ??= await launch(kBrowserLanguages[language]);
+        this.browser = this.browsers[language] ??= await launch(language);
         await this.browser.defaultBrowserContext()
             .overridePermissions(this.origin, ['clipboard-read', 'clipboard-sanitized-write']);
         this.page = await openPage(this.browser, `${this.origin}/${query}`, width, height);

@@ -4,12 +4,13 @@
 // dialog; the page says which language it is in; the whole window or column can be seen,
 // nothing scrolls sideways, no text is cut off or covers another, and no reading of a
 // two-digit year is cut off; no request goes to another host; after one visit the page
-// opens again with the network off; and opened from disk it works too.
+// opens again with the network off; opened from disk it works too; and a click before the
+// module is ready is carried out once it is.
 //   node page_test.mjs <site folder>
 import { readFile } from 'node:fs/promises';
 import { createRequire } from 'node:module';
 import { resolve } from 'node:path';
-import { launch, serve } from './browser.mjs';
+import { launch, serve, siteLanguages } from './browser.mjs';
 import { PageAgent } from './page_agent.mjs';
 
 const [site] = process.argv.slice(2);
@@ -76,7 +77,7 @@ function readingsCutOff() {
 }
 
 const agent = new PageAgent(origin);
-for (const { tag } of JSON.parse(/morvaneDescriptions = (.*);/.exec(await readFile(`${site}/descriptions.js`, 'utf8'))[1]).languages) {
+for (const tag of await siteLanguages(site)) {
     for (const [size, width, height] of [['desktop', 1280, 800], ['phone', 360, 640]]) {
         await agent.openPage('en', width, height, `?lang=${tag}`);
         const steps = [['at the start', async () => {}],
@@ -128,6 +129,27 @@ await disk.goto(`file://${resolve(site, 'index.html')}`, { waitUntil: 'load' });
 if (!await disk.waitForSelector('section.window[data-name="Form1"]:not([hidden])', { timeout: 5000 }).catch(() => null))
     problems.push('from disk: the page did not open');
 await disk.close();
+
+// Before the module is ready: a click on About at the first sight of the window, held until
+// the module comes, opens About once it has (in a fresh context, with no service worker).
+const early = await (await browser.createBrowserContext()).newPage();
+let release;
+const held = new Promise((resolve) => { release = resolve; });
+await early.setRequestInterception(true);
+early.on('request', async (request) => {
+    if (request.url().endsWith('/module.js'))
+        await held;
+    request.continue();
+});
+await early.goto(`${origin}/`, { waitUntil: 'domcontentloaded' });
+await early.waitForSelector('section.window[data-name="Form1"]:not([hidden])');
+await early.click('#Form1-Command3');
+const opened = () => early.$('section.window[data-name="Dialog"]:not([hidden])');
+const tooSoon = await opened();
+release();
+if (tooSoon || !await early.waitForSelector('section.window[data-name="Dialog"]:not([hidden])', { timeout: 5000 }).catch(() => null))
+    problems.push(`early: a click on About before the module was ready ${tooSoon ? 'came before it' : 'opened nothing'}`);
+await early.close();
 
 await browser.close();
 server.close();

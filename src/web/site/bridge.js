@@ -4,6 +4,16 @@
 'use strict';
 
 let moduleExports; // once the module is ready
+// What a person did to the window before the module was ready, to be carried out in order
+// once it is: presses, where the focus went, and what was typed after a press.
+const waiting = [];
+
+function whenReady(action) {
+    if (moduleExports)
+        action();
+    else
+        waiting.push(action);
+}
 const encoder = new TextEncoder();
 const decoder = new TextDecoder();
 
@@ -65,4 +75,6 @@ async function startModule() {
     moduleExports = instance.exports;
     moduleExports._initialize();
     moduleExports.start(morvaneDescriptions.languages.indexOf(pageLanguage));
+    for (const action of waiting.splice(0))
+        action();
 }

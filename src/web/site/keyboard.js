@@ -1,11 +1,12 @@
 // Morvane in the browser, the keyboard, as on the desktop: Alt with a letter presses the
 // button of the active window whose access key it is; Tab and Shift+Tab go round the
 // active window's controls, and an input reached so has its text selected, so that
-// typing replaces it.
+// typing replaces it. Before the module is ready, a key that presses a button waits for
+// it (bridge.js), and so does what is typed after.
 'use strict';
 
 function onKey(event) {
-    const win = openWindows[activeWindow];
+    const win = moduleExports ? openWindows[activeWindow] : openWindows.find(Boolean); // the main window, drawn early
     if (!win)
         return;
     if (event.altKey && !event.ctrlKey && event.key.length === 1) {
@@ -24,4 +25,18 @@ function onKey(event) {
         if (next?.matches('input'))
             next.select();
     }
+}
+
+// Typing after a press that waits for the module waits too, so that it lands after the
+// press, as typed: each text typed or pasted, or deletion, is carried out again then.
+function onEarlyInput(event) {
+    if (moduleExports || !waiting.length || !event.target.matches('input'))
+        return;
+    event.preventDefault();
+    const { target, inputType, data } = event;
+    const command = inputType.startsWith('delete') ? (inputType.endsWith('Forward') ? 'forwardDelete' : 'delete') : 'insertText';
+    waiting.push(() => {
+        target.focus();
+        document.execCommand(command, false, data ?? '');
+    });
 }

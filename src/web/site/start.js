@@ -12,6 +12,7 @@
     openWindows[main].element.hidden = false;
     centre(openWindows[main]);
     document.addEventListener('keydown', onKey);
+    document.addEventListener('beforeinput', onEarlyInput);
     document.getElementById('again').addEventListener('click', () => location.reload());
 
     await new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))); // the window is drawn

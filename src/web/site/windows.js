@@ -32,13 +32,13 @@ function makeWindow(index, around) {
     close.type = 'button';
     close.tabIndex = -1;
     close.setAttribute('aria-label', `${pageLanguage.texts.close} ${description.title.trim()}`);
-    close.addEventListener('click', () => moduleExports && closeWindow(index));
+    close.addEventListener('click', () => whenReady(() => closeWindow(index)));
     win.client = element('div', 'client', win.element);
     win.client.style.width = `${description.width}px`;
     win.client.style.height = `${description.height}px`;
     win.element.style.backgroundColor = morvaneDescriptions.ground;
     const parents = {};
-    const pressed = (control) => moduleExports?.pressed(index, control);
+    const pressed = (control) => whenReady(() => moduleExports.pressed(index, control));
     description.controls.forEach((_, at) => win.controls.push(makeControl(win, at, parents, pressed)));
     nameControls(win);
     if (!description.main)
@@ -46,7 +46,10 @@ function makeWindow(index, around) {
     win.element.addEventListener('focusin', (event) => {
         if (event.target.matches('.client input, .client button'))
             win.focus = event.target;
-        becameActive(index);
+        if (moduleExports)
+            becameActive(index);
+        else // the program puts the focus in the year box as it starts; the person's comes after
+            waiting.push(() => event.target.focus());
     });
     win.element.addEventListener('mousedown', (event) => {
         if (activeWindow !== index && !event.target.closest('button, input'))
@@ -85,7 +88,7 @@ function drag(win, event) {
 // another; a return from another tab or program does not count.
 function becameActive(index) {
     openWindows[index].element.style.zIndex = ++frontWindow;
-    if (activeWindow === index || !moduleExports)
+    if (activeWindow === index)
         return;
     activeWindow = index;
     moduleExports.activated(index);
