@@ -16,14 +16,23 @@ enum class Language { English, Simplified, Traditional };
 struct LanguageName {
     Language language;
     std::string_view tag; // BCP 47, as the page and its ?lang= name it
-    std::string_view catalogue; // the gettext catalogue, po/<catalogue>.po; none for English
+    std::string_view catalogue; // the gettext catalogue, po/<catalogue>.po (listed in po/LINGUAS); none for English
     std::string_view own; // the language's name for itself
+    // The faces that draw its letters in the forms its readers know, best first: Windows'
+    // own, Apple's, then those of Linux; the windows' typeface draws the Latin ones. None
+    // for English.
+    std::span<const std::string_view> faces;
 };
 
+inline constexpr std::string_view kSimplifiedFaces[] = {"Microsoft YaHei UI", "Microsoft YaHei", "PingFang SC",
+                                                        "Noto Sans CJK SC",   "Source Han Sans SC", "WenQuanYi Micro Hei"};
+inline constexpr std::string_view kTraditionalFaces[] = {"Microsoft JhengHei UI", "Microsoft JhengHei", "PingFang TC",
+                                                         "Noto Sans CJK TC",      "Source Han Sans TC", "WenQuanYi Micro Hei"};
+
 inline constexpr auto kLanguages = std::to_array<LanguageName>({
-    {Language::English, "en", "", "English"},
-    {Language::Simplified, "zh-Hans", "zh_CN", "\u7b80\u4f53\u4e2d\u6587"},
-    {Language::Traditional, "zh-Hant", "zh_TW", "\u7e41\u9ad4\u4e2d\u6587"},
+    {Language::English, "en", "", "English", {}},
+    {Language::Simplified, "zh-Hans", "zh_CN", "\u7b80\u4f53\u4e2d\u6587", kSimplifiedFaces},
+    {Language::Traditional, "zh-Hant", "zh_TW", "\u7e41\u9ad4\u4e2d\u6587", kTraditionalFaces},
 });
 
 // The language tags, in lower case, that pick each language: Simplified Chinese for

@@ -6,6 +6,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QLocale>
 #include <QScreen>
 #include <QUrl>
@@ -16,6 +17,12 @@ using namespace morvane::forms;
 FrontEnd::FrontEnd()
     : m_program(*this, LanguageFromEnvironment([](const char* name) { return qgetenv(name).toStdString(); }))
 {
+    // Qt's translations come with Qt (Debian: qt6-translations-l10n), named as the
+    // catalogues are; without them Qt speaks English.
+    const std::string_view catalogue = NameOf(m_program.localized().language()).catalogue;
+    if (!catalogue.empty()
+        && m_qtTexts.load(QStringLiteral("qt_") + FromUtf8(catalogue), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTexts);
     InstallAccessibleInterfaces();
     // Qt would end the program with the main window, as the dialogs are tool windows.
     QGuiApplication::setQuitOnLastWindowClosed(false);

@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTranslator>
 
 // The Qt front end: lends the program Qt's windows, made from their descriptions, and
 // Qt's services (the browser, screen readers, the locale), and reports to it each
@@ -32,6 +33,7 @@ private:
     void quit() override;
 
     morvane::forms::Program m_program; // in the language the environment names, as gettext picks it
+    QTranslator m_qtTexts; // Qt's own, its menus' among them, in that language
     QList<QPointer<Window>> m_windows; // each deletes itself when closed
     QPointer<ScreenReader> m_screenReader;
 };

@@ -123,14 +123,14 @@ QWidget* Make(const Control& control, QWidget* parent)
 }
 
 // What is the same for every kind: name, place, look, tip and what screen readers are told.
-void Describe(QWidget* widget, const Control& control)
+void Describe(QWidget* widget, const Control& control, Language language)
 {
     const ControlTraits& traits = control.traits;
     widget->setObjectName(FromUtf8(control.name));
     const PixelRect place = TwipsToPixels(control.place);
     widget->setGeometry(place.left, place.top, place.width, place.height);
     if (traits.font != Font{})
-        widget->setFont(ClassicFont(traits.font));
+        widget->setFont(ClassicFont(traits.font, language));
     if (traits.ink != kBlack) {
         QPalette palette = widget->palette();
         palette.setColor(QPalette::WindowText, QColor(traits.ink.red, traits.ink.green, traits.ink.blue));
@@ -143,7 +143,7 @@ void Describe(QWidget* widget, const Control& control)
 
 } // namespace
 
-Controls Render(QWidget* window, const WindowDescription& description)
+Controls Render(QWidget* window, const WindowDescription& description, Language language)
 {
     constexpr Qt::WindowFlags kFixedTitleBar =
         Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
@@ -154,7 +154,7 @@ Controls Render(QWidget* window, const WindowDescription& description)
     window->setWindowTitle(FromUtf8(description.title));
     window->setAccessibleName(FromUtf8(description.spokenName));
     window->setFixedSize(TwipsToPixels(description.width), TwipsToPixels(description.height));
-    window->setFont(ClassicFont());
+    window->setFont(ClassicFont({}, language));
     window->setPalette(WindowPalette());
     window->setAutoFillBackground(true);
 
@@ -162,7 +162,7 @@ Controls Render(QWidget* window, const WindowDescription& description)
     for (const Control& control : description.controls) {
         QWidget* parent = control.traits.container.empty() ? window : controls.at(control.traits.container);
         QWidget* widget = Make(control, parent);
-        Describe(widget, control);
+        Describe(widget, control, language);
         controls.emplace(control.name, widget);
     }
     // A caption label is its control's buddy, which gives screen readers the labelled-by

@@ -12,7 +12,7 @@ Window::Window(const WindowDescription& description, Program& program)
     , m_program(program)
 {
     setAttribute(Qt::WA_DeleteOnClose);
-    m_controls = Render(this, description);
+    m_controls = Render(this, description, program.localized().language());
     for (const Control& control : description.controls) {
         QWidget* widget = m_controls.at(control.name);
         if (control.kind == ControlKind::Button)

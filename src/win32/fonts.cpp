@@ -2,28 +2,45 @@
 
 #include "text.h"
 
+#include <algorithm>
+
 using morvane::forms::Language;
 
 namespace {
 
-// The face and character set of the language's texts: Windows' own Chinese interface faces.
-std::pair<std::wstring, BYTE> FaceOf(Language language)
+bool IsInstalled(const std::wstring& face)
 {
-    switch (language) {
-    case Language::English:
-        return {Wide(morvane::forms::kTypeface), ANSI_CHARSET};
-    case Language::Simplified:
-        return {L"Microsoft YaHei UI", GB2312_CHARSET};
-    case Language::Traditional:
-        return {L"Microsoft JhengHei UI", CHINESEBIG5_CHARSET};
-    }
-    return {};
+    LOGFONTW wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    face.copy(wanted.lfFaceName, LF_FACESIZE - 1);
+    HDC screen = GetDC(nullptr);
+    bool found = false;
+    EnumFontFamiliesExW(
+        screen, &wanted, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
+            *reinterpret_cast<bool*>(found) = true;
+            return 0;
+        },
+        reinterpret_cast<LPARAM>(&found), 0);
+    ReleaseDC(nullptr, screen);
+    return found;
 }
 
-HFONT MakeFont(const morvane::forms::Font& font, UINT dpi, Language language)
+// The face and character set of the language's texts: the windows' typeface for English,
+// else the first of the language's faces that is installed, Windows' own interface face
+// for it on Windows.
+std::pair<std::wstring, BYTE> FaceOf(Language language)
+{
+    const auto faces = morvane::forms::NameOf(language).faces;
+    if (faces.empty())
+        return {Wide(morvane::forms::kTypeface), ANSI_CHARSET};
+    const auto installed = std::ranges::find_if(faces, [](std::string_view face) { return IsInstalled(Wide(face)); });
+    return {Wide(installed == faces.end() ? faces.front() : *installed), DEFAULT_CHARSET};
+}
+
+HFONT MakeFont(const morvane::forms::Font& font, UINT dpi, const std::pair<std::wstring, BYTE>& typeface)
 {
     const int height = -morvane::forms::PointsToPixels(font.points, static_cast<int>(dpi));
-    const auto [face, characterSet] = FaceOf(language);
+    const auto& [face, characterSet] = typeface;
     return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, characterSet,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
 }
@@ -32,10 +49,11 @@ HFONT MakeFont(const morvane::forms::Font& font, UINT dpi, Language language)
 
 Fonts::Fonts(const morvane::forms::WindowDescription& window, UINT dpi, Language language)
 {
-    m_fonts.emplace(std::string_view(), MakeFont({}, dpi, language));
+    const auto face = FaceOf(language);
+    m_fonts.emplace(std::string_view(), MakeFont({}, dpi, face));
     for (const morvane::forms::Control& control : window.controls) {
         if (control.traits.font != morvane::forms::Font{})
-            m_fonts.emplace(control.name, MakeFont(control.traits.font, dpi, language));
+            m_fonts.emplace(control.name, MakeFont(control.traits.font, dpi, face));
     }
 }
 

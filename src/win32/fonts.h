@@ -9,7 +9,7 @@
 #include <string_view>
 
 // The fonts of one window at one dpi: the windows' typeface (Windows maps "MS Sans Serif"
-// to its own sans serif), or in Chinese the system's Chinese face for it, at the
+// to its own sans serif), or in Chinese the first installed face of the language's, at the
 // described size, weight and slant; one for the window's regular text and one for each
 // control with a font of its own.
 class Fonts {

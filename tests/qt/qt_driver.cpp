@@ -12,6 +12,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QUrl>
+#include <private/qfont_p.h>
 #include <private/qguiapplication_p.h>
 #include <qpa/qplatformaccessibility.h>
 #include <qpa/qplatformintegration.h>
@@ -97,6 +98,7 @@ public:
         for (const char* scheme : kSchemes)
             QDesktopServices::setUrlHandler(scheme, this, "record");
         qApp->installEventFilter(this);
+        QFontCache::instance()->clear(); // as in a new process: no fonts matched for another language
         m_frontEnd = std::make_unique<FrontEnd>(); // once the locale is set
         m_frontEnd->start();
         if (!QTest::qWaitForWindowActive(OpenWindow("Form1")))
