@@ -17,9 +17,12 @@ std::string Quoted(std::string_view text)
     return quoted + '"';
 }
 
-void Write(std::string_view text, std::string_view where)
+void Write(std::string_view text, std::string_view where, std::string_view context = {})
 {
-    std::printf("#. %.*s\nmsgid %s\nmsgstr \"\"\n\n", static_cast<int>(where.size()), where.data(), Quoted(text).c_str());
+    std::printf("#. %.*s\n", static_cast<int>(where.size()), where.data());
+    if (!context.empty())
+        std::printf("msgctxt %s\n", Quoted(context).c_str());
+    std::printf("msgid %s\nmsgstr \"\"\n\n", Quoted(text).c_str());
 }
 
 } // namespace
@@ -28,8 +31,8 @@ int main()
 {
     std::printf("msgid \"\"\nmsgstr \"\"\n\"Project-Id-Version: Morvane\\n\"\n\"MIME-Version: 1.0\\n\"\n"
                 "\"Content-Type: text/plain; charset=UTF-8\\n\"\n\"Content-Transfer-Encoding: 8bit\\n\"\n\n");
-    for (const auto& [text, where] : morvane::forms::ProgramTexts())
-        Write(text, where);
+    for (const auto& [text, where, context] : morvane::forms::ProgramTexts())
+        Write(text, where, context);
     for (const auto& [name, english] : morvane::web::kPageTexts)
         Write(english, "the page beside the windows, " + std::string(name));
     return 0;

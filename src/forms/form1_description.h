@@ -23,8 +23,7 @@ inline constexpr std::string_view kDefaultTip =
 
 inline constexpr std::string_view kYearTip = "For example, enter 79 if birth year is 1979, enter 01 if it is 2001.";
 inline constexpr std::string_view kResetTip = "Resets all fields";
-inline constexpr auto kAboutTipText = FixedText("About this software and ") + kMakerName;
-inline constexpr std::string_view kAboutTip = kAboutTipText;
+inline constexpr std::string_view kAboutTip = "About this software and {maker}";
 
 using enum ControlKind;
 
@@ -35,7 +34,7 @@ using enum ControlKind;
 // clang-format off
 inline constexpr auto kForm1Controls = std::to_array<Control>({
     {Banner,   "Command2", "",                                           { 120,  120, 6975,  615},
-     {.face = {255, 255, 128}, .picture = {"banner", 290, 31}, .spokenName = "Morvane"}},
+     {.face = {255, 255, 128}, .picture = {"banner", 290, 31}, .spokenName = "{product}"}},
     {Label,    "Label1",   "Enter last two digits of your birth year :", { 120,  840, 3375,  255}, {.names = kYearBox}},
     {TextBox,  kYearBox,   "",                                           {3600,  840,  495,  285},
      {.maxLength = 2, .tip = kYearTip, .spokenName = "Last two digits of your birth year", .spokenDescription = kYearTip}},
@@ -70,7 +69,7 @@ inline constexpr auto kForm1Controls = std::to_array<Control>({
     {Label, "Label33", "Lucky object :",  { 120, 4200, 1335, 255}, {.names = "Label34"}},
     {Label, "Label34", "",                {1440, 4200, 2295, 255}, {.shows = ReadingEntry::LuckyObject}},
     {Label, "Label35", "Lucky for/in :",  { 120, 4560, 1215, 255}, {.names = "Label36"}},
-    {Label, "Label36", "",                {1440, 4560, 1335, 255}, {.shows = ReadingEntry::LuckyFor}},
+    {Label, "Label36", "",                {1440, 4560, 1335, 255}, {.shows = ReadingEntry::LuckyFor, .context = "lucky for"}},
     {Label, "Label37", "Best partners :", { 120, 4920, 1335, 255}, {.names = "Label38"}},
     {Label, "Label38", "",                {1440, 4920, 2295, 255}, {.shows = ReadingEntry::BestPartners}},
 
@@ -104,7 +103,7 @@ inline constexpr auto kForm1Controls = std::to_array<Control>({
 // clang-format on
 
 // The title's version is the system's own text, not the release's.
-inline constexpr WindowDescription kForm1{"Form1", " Morvane 1.5", 7170, 6660, WindowKind::Main, kForm1Controls};
+inline constexpr WindowDescription kForm1{"Form1", " {product} 1.5", 7170, 6660, WindowKind::Main, kForm1Controls};
 
 inline constexpr std::string_view kElementLabel = LabelShowing(kForm1, ReadingEntry::Element);
 inline constexpr std::string_view kTipLabel = LabelShowing(kForm1, ReadingEntry::Tip);

@@ -89,7 +89,7 @@ void Program::calculate()
     for (const Control& label : kForm1.controls) {
         const auto text = label.traits.shows ? reading.at(*label.traits.shows) : std::nullopt;
         if (text)
-            form1.setText(label.name, m_localized.text(*text));
+            form1.setText(label.name, m_localized.text(*text, label.traits.context));
     }
     m_platform.announce(SpokenReading(m_localized.window(kForm1), m_localized.text(kSentenceEnd),
                                       [&form1](std::string_view label) { return form1.text(label); }));

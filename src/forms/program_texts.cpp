@@ -13,10 +13,12 @@ namespace morvane::forms {
 std::vector<ProgramText> ProgramTexts()
 {
     std::vector<ProgramText> texts;
-    const auto add = [&texts](std::string_view text, std::string where) {
-        if (!text.empty() && IsTranslated(text) && std::ranges::find(texts, text, &ProgramText::text) == texts.end())
-            texts.push_back({text, std::move(where)});
+    const auto add = [&texts](std::string_view text, std::string where, std::string_view context = {}) {
+        const auto listed = [&](const ProgramText& other) { return other.text == text && other.context == context; };
+        if (!text.empty() && IsTranslated(text) && std::ranges::none_of(texts, listed))
+            texts.push_back({text, std::move(where), context});
     };
+    const std::string_view luckyFor = ControlNamed(kForm1, LabelShowing(kForm1, ReadingEntry::LuckyFor)).traits.context;
     for (const WindowDescription* window : kWindows) {
         const std::string name(window->name);
         add(window->title, name + ", its title");
@@ -36,12 +38,12 @@ std::vector<ProgramText> ProgramTexts()
     add(kDefaultTip, "Form1 Label39, the tip before a reading");
     add(kSentenceEnd, "between two sentences of what screen readers are told of a reading");
     for (const std::string_view element : kElements)
-        add(element, "Form1 Label20, an element (also Label36, what a person is lucky for)");
+        add(element, "Form1 Label20, an element");
     for (const std::string_view direction : kDirections)
         add(direction, "Form1, a direction");
     for (const KuaRow& row : kKuaTable) {
         add(row.group, "Form1 Label19, a group (trigram)");
-        add(row.luckyFor, "Form1 Label36, what a person is lucky for or in");
+        add(row.luckyFor, "Form1 Label36, what a person is lucky for or in", luckyFor);
     }
     for (const ElementRow& row : kElementTable) {
         add(row.bestSeason, "Form1 Label22, a season");

@@ -10,6 +10,7 @@ namespace morvane::forms {
 struct ProgramText {
     std::string_view text;
     std::string where;
+    std::string_view context = {}; // where the same English text has another role elsewhere
 };
 
 // Every text of the program that is shown in the person's language, once each, in the

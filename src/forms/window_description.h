@@ -101,6 +101,9 @@ struct Picture {
 // What a control is beyond its kind, name, text and place; most need little of it.
 struct ControlTraits {
     std::optional<ReadingEntry> shows = {}; // a value label: the part of the reading it shows
+    // A value label: the catalogues' context of the texts it shows, where one of them is
+    // also shown elsewhere in another role.
+    std::string_view context = {};
     std::string_view container = {}; // the frame that holds it; empty for the window itself
     std::string_view names = {}; // a caption label: the control beside it that it names
     std::span<const std::string_view> items = {}; // a combo box's list, in this order

@@ -147,10 +147,11 @@ std::string LanguageJson(const LanguageName& name)
     const Localized localized(name.language);
     Object texts;
     for (const morvane::web::PageText& text : morvane::web::kPageTexts)
-        texts.text(text.name, Translate(text.english, name.language));
+        texts.text(text.name, WithReleaseFacts(Translate(text.english, name.language)));
     return Object()
         .text("tag", name.tag)
         .text("own", name.own)
+        .json("faces", Array(name.faces, Quoted))
         .text("help", HelpPageName(name.language))
         .json("texts", texts.done())
         .json("windows", Array(kWindows, [&](const WindowDescription* window) { return WindowJson(localized.window(*window)); }))

@@ -1,10 +1,11 @@
 // Makes the parts of the site that speak every language, from what the descriptions
 // command (descriptions.wasm, run under Node's WASI) prints: descriptions.js, with which
 // the page draws before the module is ready; a manifest for each language, from the
-// site's manifest.webmanifest; and the page's text for a browser without script, in
-// every language. Run when the site is made.
+// site's manifest.webmanifest; each language's faces in the style; and the page, its texts in English where it names them in
+// braces ("{title}"), and its text for a browser without script in every language. Run
+// when the site is made.
 //   node descriptions.mjs <descriptions.wasm> <site source folder> <site folder>
-import { closeSync, openSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
+import { appendFileSync, closeSync, openSync, readFileSync, rmSync, writeFileSync } from 'node:fs';
 import { join } from 'node:path';
 import { WASI } from 'node:wasi';
 
@@ -24,10 +25,16 @@ writeFileSync(join(site, 'descriptions.js'), '// The program\'s windows and the 
     + `describes them, for the page to draw.\nglobalThis.morvaneDescriptions = ${json};\n`);
 const manifest = JSON.parse(readFileSync(join(source, 'manifest.webmanifest'), 'utf8'));
 for (const { tag, texts } of languages) {
-    const own = { ...manifest, lang: tag, name: texts.title, description: texts.summary, start_url: `./?lang=${tag}` };
+    const own = { ...manifest, lang: tag, name: texts.title, short_name: texts.title, description: texts.summary,
+        start_url: `./?lang=${tag}` };
     writeFileSync(join(site, `manifest.${tag}.webmanifest`), `${JSON.stringify(own, null, 4)}\n`);
 }
-const escaped = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;');
+const faces = languages.filter(({ faces }) => faces.length)
+    .map(({ tag, faces }) => `:lang(${tag}) {\n    font-family: var(--latin), "${faces.join('", "')}", sans-serif;\n}\n`);
+appendFileSync(join(site, 'kestrin.css'), `\n/* Each language in its own faces. */\n${faces.join('\n')}`);
+const escaped = (text) => text.replace(/&/g, '&amp;').replace(/</g, '&lt;').replace(/"/g, '&quot;');
 const noScript = languages.map(({ tag, texts }) => `<p lang="${tag}">${escaped(texts.noScript)}</p>`).join('\n');
-const page = readFileSync(join(source, 'index.html'), 'utf8');
-writeFileSync(join(site, 'index.html'), page.replace(/<noscript>[^]*<\/noscript>/, `<noscript>\n${noScript}\n</noscript>`));
+const page = readFileSync(join(source, 'index.html'), 'utf8')
+    .replace(/\{(\w+)\}/g, (_, name) => escaped(languages[0].texts[name]))
+    .replace(/<noscript>[^]*<\/noscript>/, `<noscript>\n${noScript}\n</noscript>`);
+writeFileSync(join(site, 'index.html'), page);

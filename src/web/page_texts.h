@@ -1,7 +1,8 @@
 #pragma once
 
-// The texts the page shows beside the program's windows, in English; the page shows them
-// in the person's language.
+// The texts the page shows beside the program's windows, in English, the release facts
+// they name in braces; the page shows them in the person's language. The site's page and
+// manifests take theirs from here too.
 #include <array>
 #include <string_view>
 
@@ -13,12 +14,12 @@ struct PageText {
 };
 
 inline constexpr auto kPageTexts = std::to_array<PageText>({
-    {"title", "Morvane"},
+    {"title", "{product}"},
     {"description", "A feng shui reading from the last two digits of a birth year and the sex: the Kua number, "
                     "group, element, directions and more. Works offline; sends nothing anywhere."},
     {"summary", "A feng shui reading from the last two digits of a birth year and the sex."},
-    {"noScript", "Morvane runs its reading in this page, which needs JavaScript and WebAssembly."},
-    {"ended", "Morvane has ended: its last window is closed."},
+    {"noScript", "{product} runs its reading in this page, which needs JavaScript and WebAssembly."},
+    {"ended", "{product} has ended: its last window is closed."},
     {"again", "Start again"},
     {"close", "Close"},
     {"showList", "Show the list"},

@@ -12,9 +12,12 @@ using namespace morvane::forms;
 
 namespace {
 
-// Each window's class is named after it, "Morvane.Form1", so that a window is known by its
-// name whatever language its title is in.
-constexpr std::wstring_view kWindowClassPrefix = L"Morvane.";
+// Each window's class is named after the product and it, "Morvane.Form1", so that a window
+// is known by its name whatever language its title is in.
+std::wstring WindowClassPrefix()
+{
+    return Wide(kProductName) + L'.';
+}
 
 // No maximize box: the main window shows it greyed; no thick frame: neither resizes.
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
@@ -22,7 +25,7 @@ constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 
 std::wstring RegisterWindowClass(std::string_view name, WNDPROC procedure)
 {
-    const std::wstring className = std::wstring(kWindowClassPrefix) + Wide(name);
+    const std::wstring className = WindowClassPrefix() + Wide(name);
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
     windowClass.lpfnWndProc = procedure;
@@ -246,5 +249,5 @@ bool HandleDialogKeys(MSG& message)
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     wchar_t className[64]{};
     return root && GetClassNameW(root, className, static_cast<int>(std::size(className)))
-        && std::wstring_view(className).starts_with(kWindowClassPrefix) && IsDialogMessageW(root, &message);
+        && std::wstring_view(className).starts_with(WindowClassPrefix()) && IsDialogMessageW(root, &message);
 }

@@ -35,8 +35,7 @@ share/icons/hicolor/scalable/apps/$app_id.svg
 share/man/man1/kestrin.1.gz
 share/metainfo/$app_id.metainfo.xml
 share/morvane/index.htm
-share/morvane/index.zh_CN.htm
-share/morvane/index.zh_TW.htm
+$(for language in $(grep -v '^#' "$source/po/LINGUAS"); do echo "share/morvane/index.$language.htm"; done)
 LIST
 }
 
@@ -137,7 +136,7 @@ check_appstream() { # appstreamcli arguments...
 }
 check_appstream validate --no-net --pedantic "$metainfo"
 check_appstream validate-tree --no-net --pedantic "$prefix"
-for language in $(cat "$source/po/LINGUAS"); do
+for language in $(grep -v '^#' "$source/po/LINGUAS"); do
     grep -q "^Name\[$language\]=" "$desktop" && grep -q "<summary xml:lang=\"$language\">" "$metainfo" ||
         fail "the desktop entry or the metainfo is not in $language"
 done
@@ -205,7 +204,7 @@ field() { dpkg-deb -f "$deb" "$1"; }
 for needed in fonts-liberation libqt6widgets6 libqt6gui6 libqt6core6; do
     grep -Eq "(^|, )$needed( |,|$)" <<<"$(field Depends)" || fail "Depends lacks $needed: $(field Depends)"
 done
-[ "$(field Recommends)" = "qt6-wayland, fonts-wqy-microhei | fonts-noto-cjk" ] || fail "Recommends: $(field Recommends)"
+[ "$(field Recommends)" = "qt6-wayland, qt6-translations-l10n, fonts-noto-cjk | fonts-wqy-microhei" ] || fail "Recommends: $(field Recommends)"
 
 dpkg-deb -x "$deb" "$work/root"
 diff -u <(expected_files | sed 's|^|usr/|') <(files_under "$work/root") >&2 ||

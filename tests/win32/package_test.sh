@@ -38,8 +38,10 @@ package() { # build-folder out-folder
     logged "$work/cpack.log" env SOURCE_DATE_EPOCH="$epoch" cpack --config "$1/CPackConfig.cmake" -B "$2"
 }
 package "$build" "$work/first"
-files="LICENSE.txt index.htm index.zh_CN.htm index.zh_TW.htm kestrin.exe" # a help page for each language
-[ "$(unzip -Z1 "$work/first/$name.zip" | sort | tr '\n' ' ')" = "$files " ] ||
+sorted() { LC_ALL=C sort | tr '\n' ' '; }
+help_pages=$(for language in $(grep -v '^#' "$source/po/LINGUAS"); do echo "index.$language.htm"; done)
+files=$(printf '%s\n' LICENSE.txt index.htm $help_pages kestrin.exe | sorted) # a help page for each language
+[ "$(unzip -Z1 "$work/first/$name.zip" | sorted)" = "$files" ] ||
     fail "the ZIP holds: $(unzip -Z1 "$work/first/$name.zip" | tr '\n' ' ')"
 echo "$name.zip holds $files"
 
@@ -67,7 +69,7 @@ export DISPLAY=:$(head -n 1 "$work/display")
 folder=$WINEPREFIX/drive_c/Program\ Files/Morvane
 shortcut=$WINEPREFIX/drive_c/ProgramData/Microsoft/Windows/Start\ Menu/Programs/Morvane.lnk
 key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Morvane'
-[ "$(ls "$folder" | tr '\n' ' ')" = "LICENSE.txt Uninstall.exe index.htm index.zh_CN.htm index.zh_TW.htm kestrin.exe " ] ||
+[ "$(ls "$folder" | sorted)" = "$(printf '%s\n' $files Uninstall.exe | sorted)" ] ||
     fail "Program Files\\Morvane holds: $(ls "$folder" | tr '\n' ' ')"
 cmp -s "$folder/kestrin.exe" "$build/bin/kestrin.exe" || fail "the installed kestrin.exe is not the built one"
 

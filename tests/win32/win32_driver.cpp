@@ -40,7 +40,7 @@ const WindowDescription* DescriptionOf(HWND window)
     std::array<wchar_t, 64> className{};
     GetClassNameW(window, className.data(), static_cast<int>(className.size()));
     const auto found = std::ranges::find_if(kWindows, [&](const WindowDescription* described) {
-        return L"Morvane." + Wide(described->name) == className.data();
+        return Wide(kProductName) + L"." + Wide(described->name) == className.data();
     });
     return found == kWindows.end() ? nullptr : *found;
 }
@@ -238,7 +238,7 @@ private:
     static std::vector<HWND> windows(std::string_view name)
     {
         std::vector<HWND> found;
-        const std::wstring windowClass = L"Morvane." + Wide(name);
+        const std::wstring windowClass = Wide(kProductName) + L"." + Wide(name);
         for (HWND window = nullptr; (window = FindWindowExW(nullptr, window, windowClass.c_str(), nullptr));)
             found.push_back(window);
         return found;
