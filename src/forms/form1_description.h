@@ -7,6 +7,7 @@
 #include "reading.h"
 #include "release_facts.h"
 #include "window_description.h"
+#include "window_menu.h"
 
 #include <array>
 
@@ -25,14 +26,14 @@ inline constexpr std::string_view kYearTip = "For example, enter 79 if birth yea
 inline constexpr std::string_view kResetTip = "Resets all fields";
 inline constexpr std::string_view kAboutTip = "About this software and {maker}";
 
-using enum ControlKind;
-
 // Each caption comes just before the control it names, and the controls that take the
 // focus stand in their Tab order: year, sex, About, Reset, Calculate, Help. A caption
 // names its control for screen readers; a value label says which part of the reading it
 // shows.
 // clang-format off
-inline constexpr auto kForm1Controls = std::to_array<Control>({
+inline constexpr auto kForm1Controls = [] {
+using enum ControlKind;
+return std::to_array<Control>({
     {Banner,   "Command2", "",                                           { 120,  120, 6975,  615},
      {.face = {255, 255, 128}, .picture = {"banner", 290, 31}, .spokenName = "{product}"}},
     {Label,    "Label1",   "Enter last two digits of your birth year :", { 120,  840, 3375,  255}, {.names = kYearBox}},
@@ -100,10 +101,12 @@ inline constexpr auto kForm1Controls = std::to_array<Control>({
      {.font = {.italic = true}, .ink = {0, 0, 255}, .spokenDescription = "Opens the maker's web site",
       .command = Command::WebSite}},
 });
+}();
 // clang-format on
 
 // The title's version is the system's own text, not the release's.
-inline constexpr WindowDescription kForm1{"Form1", " {product} 1.5", 7170, 6660, WindowKind::Main, kForm1Controls};
+inline constexpr WindowDescription kForm1{
+    "Form1", " {product} 1.5", 7170, 6660, WindowKind::Main, kForm1Controls, {}, kWindowMenu};
 
 inline constexpr std::string_view kElementLabel = LabelShowing(kForm1, ReadingEntry::Element);
 inline constexpr std::string_view kTipLabel = LabelShowing(kForm1, ReadingEntry::Tip);

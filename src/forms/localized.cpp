@@ -31,10 +31,15 @@ Localized::Localized(Language language)
             }
             window.controls.push_back(control);
         }
+        for (MenuItem item : english->menu) {
+            item.text = translated(item.text);
+            window.menu.push_back(item);
+        }
         window.description = *english;
         window.description.title = translated(english->title);
         window.description.spokenName = translated(english->spokenName);
         window.description.controls = window.controls;
+        window.description.menu = window.menu;
     }
 }
 

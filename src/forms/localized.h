@@ -34,6 +34,7 @@ private:
     struct Window {
         std::vector<Control> controls;
         std::vector<std::vector<std::string_view>> lists; // the combo boxes' items
+        std::vector<MenuItem> menu;
         WindowDescription description;
     };
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "drawing.h"
 #include "window_description.h"
 
 #include <string>
@@ -11,8 +12,10 @@ namespace morvane::forms {
 // program uses it. Its controls are named by the description.
 class ShownWindow {
 public:
+    // A list's text is its lines, each ended by "\n" but the last.
     virtual std::string text(std::string_view control) const = 0;
     virtual void setText(std::string_view control, std::string_view text) = 0;
+    virtual void setDrawing(std::string_view control, const Drawing& drawing) = 0;
     // Puts the focus in the control: now if the window is active, else when it next is.
     virtual void moveFocus(std::string_view control) = 0;
     // Shows the window if it is not shown yet, brings it to the front and makes it the
@@ -29,7 +32,8 @@ protected:
 class Platform {
 public:
     // Makes the window from its description, to be shown centred on `around` where that
-    // is shown, and on the screen otherwise or for none; activate() shows it.
+    // is shown, and on the screen otherwise or for none, or beside `around` as the
+    // description places it (PlaceBeside); activate() shows it.
     virtual ShownWindow& open(const WindowDescription& window, ShownWindow* around) = 0;
     // Opens a web address, or a page that comes with the program, in the user's browser;
     // where nothing can, nothing happens and nothing is said.

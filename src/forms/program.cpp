@@ -29,7 +29,12 @@ ShownWindow* Program::shown(const WindowDescription& window) const
 
 void Program::pressed(const WindowDescription& window, std::string_view control)
 {
-    switch (ControlNamed(window, control).traits.command) {
+    commanded(window, ControlNamed(window, control).traits.command);
+}
+
+void Program::commanded(const WindowDescription& window, Command command)
+{
+    switch (command) {
     case Command::None:
         return;
     case Command::Calculate:
@@ -46,6 +51,13 @@ void Program::pressed(const WindowDescription& window, std::string_view control)
         return shown(window)->close();
     case Command::ReturnToYearBox:
         return returnToYearBox(window);
+    case Command::Compass:
+        openCompass();
+        return shown(kCompassWindow)->activate();
+    case Command::NorthUp:
+        return turnCompass(Orientation::NorthUp);
+    case Command::SouthUp:
+        return turnCompass(Orientation::SouthUp);
     }
 }
 
@@ -88,9 +100,12 @@ void Program::calculate()
     const auto& reading = std::get<KuaReading>(result);
     for (const Control& label : kForm1.controls) {
         const auto text = label.traits.shows ? reading.at(*label.traits.shows) : std::nullopt;
-        if (text)
-            form1.setText(label.name, m_localized.text(*text, label.traits.context));
+        if (!text)
+            continue;
+        form1.setText(label.name, m_localized.text(*text, label.traits.context));
+        m_shown[static_cast<std::size_t>(*label.traits.shows)] = *text;
     }
+    updateCompass();
     m_platform.announce(SpokenReading(m_localized.window(kForm1), m_localized.text(kSentenceEnd),
                                       [&form1](std::string_view label) { return form1.text(label); }));
 }
@@ -104,7 +119,37 @@ void Program::reset()
         if (label.traits.shows)
             form1.setText(label.name, label.name == kTipLabel ? m_localized.text(kDefaultTip) : "");
     }
+    m_shown = {};
+    updateCompass();
     form1.moveFocus(kYearBox);
+}
+
+// Opens the compass beside the main window, north at the top, unless it is open already.
+void Program::openCompass()
+{
+    if (shown(kCompassWindow))
+        return;
+    m_orientation = Orientation::NorthUp;
+    openOnce(kCompassWindow);
+    updateCompass();
+}
+
+void Program::turnCompass(Orientation orientation)
+{
+    m_orientation = orientation;
+    updateCompass();
+}
+
+void Program::updateCompass()
+{
+    ShownWindow* compass = shown(kCompassWindow);
+    if (!compass)
+        return;
+    compass->setDrawing(kCompassPicture, CompassDrawing(m_shown, m_orientation, m_localized));
+    std::string lines;
+    for (const std::string& line : CompassLines(m_shown, m_localized))
+        lines += (lines.empty() ? "" : "\n") + line;
+    compass->setText(kCompassList, lines);
 }
 
 // About's O&kay puts the focus in the year box, but never brings back a closed window.

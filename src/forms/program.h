@@ -1,5 +1,7 @@
 #pragma once
 
+#include "compass.h"
+#include "compass_description.h"
 #include "dialog_descriptions.h"
 #include "form1_description.h"
 #include "localized.h"
@@ -10,14 +12,17 @@
 
 namespace morvane::forms {
 
-inline constexpr std::array<const WindowDescription*, 3> kWindows{&kForm1, &kMessageDialog, &kAboutDialog};
+inline constexpr std::array<const WindowDescription*, 4> kWindows{&kForm1, &kMessageDialog, &kAboutDialog,
+                                                                  &kCompassWindow};
 
-// What the program does, on every platform: the commands of its controls, the dialogs'
-// single instance and where they open, the default tip on activation, and when the
-// program ends, all in the person's language. A front end renders the windows it is
-// given, in that language, and reports what happens to them; the windows' controls hold
-// everything shown, and this keeps only which windows are open and which was active last.
-// Windows are known by their names, whichever language their descriptions are in.
+// What the program does, on every platform: the commands of its controls and menus, the
+// dialogs' and the compass's single instance and where they open, the default tip on
+// activation, the compass following the reading, and when the program ends, all in the
+// person's language. A front end renders the windows it is given, in that language, and
+// reports what happens to them; the windows' controls hold everything shown, and this
+// keeps only which windows are open, which was active last, the English text of what each
+// value label shows (for the compass) and which way the compass is turned. Windows are
+// known by their names, whichever language their descriptions are in.
 class Program {
 public:
     Program(Platform& platform, Language language);
@@ -30,6 +35,10 @@ public:
     // A person pressed a button of the window (by a click, Enter, Space or its access
     // key) or clicked a link; what the control's command says runs.
     void pressed(const WindowDescription& window, std::string_view control);
+    // A person chose a command of the window's menu, or pressed its shortcut.
+    void commanded(const WindowDescription& window, Command command);
+    // A person pressed Esc in the window.
+    void cancelled(const WindowDescription& window) { commanded(window, window.escape); }
     // One of the program's windows became the active one. The main window's activation
     // puts the default tip in place when it follows start-up or one of the program's own
     // dialogs; a return from another application, which front ends do not report, puts
@@ -42,6 +51,10 @@ public:
 private:
     void calculate();
     void reset();
+    void openCompass();
+    void turnCompass(Orientation orientation);
+    // Draws the compass anew from what the labels show, where it is open.
+    void updateCompass();
     void returnToYearBox(const WindowDescription& dialog);
     // Opens a dialog, centred on the main window, unless it is open already.
     ShownWindow& openOnce(const WindowDescription& dialog);
@@ -52,6 +65,8 @@ private:
     const Localized m_localized;
     std::map<std::string_view, ShownWindow*> m_open; // by name
     std::string_view m_lastActive;
+    ShownReading m_shown;
+    Orientation m_orientation = Orientation::NorthUp;
 };
 
 } // namespace morvane::forms

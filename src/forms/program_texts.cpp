@@ -23,6 +23,8 @@ std::vector<ProgramText> ProgramTexts()
         const std::string name(window->name);
         add(window->title, name + ", its title");
         add(window->spokenName, name + ", what screen readers call it");
+        for (const MenuItem& item : window->menu)
+            add(item.text, name + ", its context menu");
         for (const Control& control : window->controls) {
             const std::string where = name + " " + std::string(control.name);
             add(control.text, where);
@@ -55,6 +57,18 @@ std::vector<ProgramText> ProgramTexts()
         add(animal, "Form1 Label23, an animal of the Chinese years");
     for (const std::string_view partners : kPartners)
         add(partners, "Form1 Label38, best partners");
+    for (const Star& star : kStars)
+        add(star.meaning, "Compass List1, what a direction's star stands for");
+    add(kGoodMark, "Compass Picture1, the mark of a good direction's sector");
+    add(kBadMark, "Compass Picture1, the mark of a bad direction's sector");
+    add(kGood, "Compass List1, a good direction");
+    add(kBad, "Compass List1, a bad direction");
+    add(kEastGroup, "Compass Picture1, the group of Kua numbers 1, 3, 4 and 9");
+    add(kWestGroup, "Compass Picture1, the group of Kua numbers 2, 6, 7 and 8");
+    add(kNorthAtTheTop, "Compass Picture1, under the compass");
+    add(kSouthAtTheTop, "Compass Picture1, under the compass");
+    add(kCompassEmpty, "Compass Picture1 and List1, before any reading");
+    add(kCompassLine, "Compass List1, a line: {direction}, {star} and {verdict} as shown, {meaning} as above");
     return texts;
 }
 

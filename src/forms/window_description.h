@@ -76,6 +76,9 @@ enum class ControlKind {
     Button, // push button; "&" marks its access key
     Banner, // a picture on a button's face that takes no focus and does nothing
     Link, // a label that shows a pointing hand and answers a click
+    Canvas, // a picture the program draws (drawing.h), which takes no focus
+    List, // lines of text, one item each, that can be read one by one
+    Option, // one of a group of option buttons; choosing it runs its command
 };
 
 // What pressing a button or clicking a link does; the program carries it out.
@@ -88,6 +91,26 @@ enum class Command {
     WebSite,
     Close, // closes the control's window
     ReturnToYearBox, // puts the focus in the main window's year box, then closes the window
+    Compass, // opens the compass of the person's directions, or brings it to the front
+    NorthUp, // draws the compass with north at the top
+    SouthUp, // with south at the top
+};
+
+// A key that runs a command from anywhere in a window: a function key alone, or Ctrl
+// with a letter.
+struct Shortcut {
+    int function = 0; // F1 to F12
+    char letter = '\0'; // upper case, with Ctrl
+
+    constexpr bool operator==(const Shortcut&) const = default;
+};
+
+// One command of a window's context menu, also where the window's shortcuts come from;
+// on Windows also in the window's system menu. "&" marks its access key.
+struct MenuItem {
+    std::string_view text;
+    Command command;
+    Shortcut shortcut = {};
 };
 
 // One of the program's pictures, drawn at this size in pixels at 96 dpi and at twice it
@@ -116,6 +139,7 @@ struct ControlTraits {
     std::string_view spokenName = {}; // what screen readers call it, where its text does not serve
     std::string_view spokenDescription = {}; // what they add to its name
     Command command = Command::None;
+    bool chosen = false; // an option button chosen when its window opens
 };
 
 // Controls are listed in the order they are made, which is also the order in which the
@@ -133,6 +157,10 @@ enum class WindowKind {
     Dialog, // a fixed dialog frame with a close button only, no task-bar button
 };
 
+// Where a window opens: centred on the main window (or the screen), or beside the main
+// window, on whichever side the screen has room.
+enum class Placement { Centred, Beside };
+
 struct WindowDescription {
     std::string_view name;
     std::string_view title;
@@ -141,6 +169,9 @@ struct WindowDescription {
     WindowKind kind;
     std::span<const Control> controls;
     std::string_view spokenName = {}; // what screen readers call it, where not its title
+    std::span<const MenuItem> menu = {}; // its context menu and shortcuts
+    Command escape = Command::None; // what Esc does
+    Placement placement = Placement::Centred;
 };
 
 constexpr bool HasControl(const WindowDescription& window, std::string_view name)
@@ -175,9 +206,24 @@ constexpr Twips PlaceInWindow(const WindowDescription& window, const Control& co
     return {frame.left + control.place.left, frame.top + control.place.top, control.place.width, control.place.height};
 }
 
+// Where a window of the size (frame and all) opens beside the one at `beside`, within the
+// screen's work area: to its right where there is room, else to its left, else as far
+// right as the area allows; its top level with the other's, as far as the area allows.
+constexpr PixelRect PlaceBeside(const PixelRect& beside, int width, int height, const PixelRect& area)
+{
+    const int right = beside.left + beside.width;
+    const int areaRight = area.left + area.width;
+    const int left = right + width <= areaRight ? right
+        : beside.left - width >= area.left      ? beside.left - width
+                                                : std::max(area.left, areaRight - width);
+    const int top = std::max(area.top, std::min(beside.top, area.top + area.height - height));
+    return {left, top, width, height};
+}
+
 constexpr bool TakesFocus(ControlKind kind)
 {
-    return kind == ControlKind::TextBox || kind == ControlKind::ComboBox || kind == ControlKind::Button;
+    return kind == ControlKind::TextBox || kind == ControlKind::ComboBox || kind == ControlKind::Button
+        || kind == ControlKind::List || kind == ControlKind::Option;
 }
 
 // The caption label that names the control, or none.

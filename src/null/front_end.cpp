@@ -67,6 +67,16 @@ public:
             texts.at(control) = text;
     }
 
+    void setDrawing(std::string_view control, const Drawing& drawing) override
+    {
+        if (!usable("drew in"))
+            return;
+        if (IsControl(description, control, ControlKind::Canvas))
+            drawings[ControlNamed(description, control).name] = drawing;
+        else
+            m_frontEnd.m_faults.push_back("drew in " + std::string(control) + ", which is no drawing");
+    }
+
     void moveFocus(std::string_view control) override
     {
         if (!usable("moved the focus in"))
@@ -105,6 +115,7 @@ public:
     bool shown = false;
     bool closed = false;
     std::map<std::string_view, std::string> texts; // every control's
+    std::map<std::string_view, Drawing> drawings;
     std::string_view focus;
     bool selected = false; // all of the focused input's text
 
@@ -136,8 +147,38 @@ void FrontEnd::click(const WindowDescription& window, std::string_view control)
     const Control& clicked = ControlNamed(window, control);
     if (TakesFocus(clicked.kind))
         shown(window)->focusOn(clicked.name, false);
-    if (clicked.kind == ControlKind::Button || clicked.kind == ControlKind::Link)
+    if (clicked.kind == ControlKind::Button || clicked.kind == ControlKind::Link || clicked.kind == ControlKind::Option)
         m_program.pressed(window, clicked.name);
+}
+
+void FrontEnd::rightClick(const WindowDescription& window, std::string_view control)
+{
+    if (!shown(window) || !HasControl(window, control))
+        return;
+    activateWindow(window);
+    openMenu(window, control);
+}
+
+void FrontEnd::openMenu(const WindowDescription& window, std::string_view control)
+{
+    const bool hasItsOwn = IsControl(window, control, ControlKind::TextBox) || IsControl(window, control, ControlKind::ComboBox);
+    m_menu = hasItsOwn || window.menu.empty() ? nullptr : &window;
+}
+
+void FrontEnd::chooseMenuItem(std::size_t item)
+{
+    const WindowDescription* window = std::exchange(m_menu, nullptr);
+    if (window && shown(*window) && item < window->menu.size())
+        m_program.commanded(*window, window->menu[item].command);
+}
+
+void FrontEnd::pressShortcut(const Shortcut& shortcut)
+{
+    if (!m_active)
+        return;
+    const auto item = std::ranges::find(m_active->menu, shortcut, &MenuItem::shortcut);
+    if (item != m_active->menu.end())
+        m_program.commanded(*m_active, item->command);
 }
 
 void FrontEnd::press(Key key)
@@ -150,6 +191,10 @@ void FrontEnd::press(Key key)
         tab(key == Key::Tab ? 1 : -1);
     } else if ((key == Key::Enter || key == Key::Space) && IsControl(window, focused, ControlKind::Button)) {
         m_program.pressed(window, focused);
+    } else if (key == Key::Escape) {
+        m_program.cancelled(window);
+    } else if (key == Key::Menu) {
+        openMenu(window, focused);
     } else if ((key == Key::Down || key == Key::Up) && IsControl(window, focused, ControlKind::ComboBox)) {
         const auto items = ControlNamed(window, focused).traits.items;
         const auto at = std::ranges::find(items, *focusedText()) - items.begin();
@@ -253,7 +298,16 @@ ShownWindow& FrontEnd::open(const WindowDescription& window, ShownWindow* around
     const auto* centredOn = static_cast<Window*>(around);
     const bool onIt = centredOn && centredOn->shown && !centredOn->closed;
     m_windows.push_back(std::make_unique<Window>(*this, window, centre(onIt ? &centredOn->description : nullptr)));
-    return *m_windows.back();
+    Window& made = *m_windows.back();
+    if (onIt && window.placement == Placement::Beside) {
+        const auto& [width, height] = std::pair(TwipsToPixels(window.width), TwipsToPixels(window.height));
+        const PixelRect place = PlaceBeside({centredOn->left, centredOn->top, TwipsToPixels(centredOn->description.width),
+                                             TwipsToPixels(centredOn->description.height)},
+                                            width, height, {0, 0, kScreenWidth, kScreenHeight});
+        made.left = place.left;
+        made.top = place.top;
+    }
+    return made;
 }
 
 void FrontEnd::openPage(std::string_view fileName)

@@ -26,12 +26,17 @@ public:
     FrontEnd(std::filesystem::path pages, morvane::forms::Language language);
     ~FrontEnd();
 
-    enum class Key { Tab, BackTab, Enter, Space, Escape, Down, Up };
+    enum class Key { Tab, BackTab, Enter, Space, Escape, Down, Up, Menu };
 
     // What a person does. Keys and typing go to the active window's focused control.
     void click(const WindowDescription& window, std::string_view control);
     void press(Key key);
     void pressAlt(char letter); // with a letter or digit
+    void pressShortcut(const morvane::forms::Shortcut& shortcut);
+    // A click with the other button: the window's context menu opens, but on an input,
+    // which has its own; then one of its items is chosen, by its place in the menu.
+    void rightClick(const WindowDescription& window, std::string_view control);
+    void chooseMenuItem(std::size_t item);
     // Types or pastes at the end of the focused input, as far as it holds, in place of
     // its text where that is all selected.
     void type(std::string_view text);
@@ -69,11 +74,13 @@ private:
     Window* shown(const WindowDescription& window) const;
     std::string* focusedText();
     void tab(int step);
+    void openMenu(const WindowDescription& window, std::string_view control);
 
     std::filesystem::path m_pages;
     // Every window made, the closed ones too, so that a late call on one is seen.
     std::vector<std::unique_ptr<Window>> m_windows;
     const WindowDescription* m_active = nullptr;
+    const WindowDescription* m_menu = nullptr; // the window whose context menu is open
     std::vector<std::string> m_opened;
     std::vector<std::string> m_spoken;
     std::vector<std::string> m_faults;

@@ -50,7 +50,18 @@ ShownWindow& FrontEnd::open(const WindowDescription& window, ShownWindow* around
     if (window.kind == WindowKind::Main)
         m_screenReader = new ScreenReader(made);
     const auto* centre = static_cast<Window*>(around);
-    const QRect area = centre && centre->isVisible() ? centre->geometry() : made->screen()->availableGeometry();
+    const bool onIt = centre && centre->isVisible();
+    if (onIt && window.placement == Placement::Beside) {
+        // The frame the window system adds, taken to be as wide as the main window's.
+        const QRect beside = centre->frameGeometry();
+        const QSize frame = made->size() + beside.size() - centre->size();
+        const QRect screen = centre->screen()->availableGeometry();
+        const PixelRect place = PlaceBeside({beside.x(), beside.y(), beside.width(), beside.height()}, frame.width(),
+                                            frame.height(), {screen.x(), screen.y(), screen.width(), screen.height()});
+        made->move(place.left, place.top);
+        return *made;
+    }
+    const QRect area = onIt ? centre->geometry() : made->screen()->availableGeometry();
     made->move(area.center() - made->rect().center());
     return *made;
 }

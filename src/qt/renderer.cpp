@@ -1,5 +1,6 @@
 #include "renderer.h"
 
+#include "canvas.h"
 #include "colours.h"
 #include "fonts.h"
 #include "pictures.h"
@@ -8,7 +9,9 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOptionGroupBox>
@@ -102,7 +105,23 @@ QWidget* MakeFrame(const Control& control, QWidget* parent)
     return frame;
 }
 
-QWidget* Make(const Control& control, QWidget* parent)
+// Lines that a screen reader reads one by one; the program fills it.
+QWidget* MakeList(QWidget* parent)
+{
+    auto* list = new QListWidget(parent);
+    list->setPalette(WindowPalette());
+    list->setWordWrap(true);
+    return list;
+}
+
+QWidget* MakeOption(const Control& control, QWidget* parent)
+{
+    auto* option = new QRadioButton(FromUtf8(control.text), parent); // exclusive among its window's
+    option->setChecked(control.traits.chosen);
+    return option;
+}
+
+QWidget* Make(const Control& control, QWidget* parent, Language language)
 {
     switch (control.kind) {
     case ControlKind::Label:
@@ -118,6 +137,12 @@ QWidget* Make(const Control& control, QWidget* parent)
         return MakeButton(control, parent);
     case ControlKind::Banner:
         return MakeBanner(control, parent);
+    case ControlKind::Canvas:
+        return new Canvas(language, parent);
+    case ControlKind::List:
+        return MakeList(parent);
+    case ControlKind::Option:
+        return MakeOption(control, parent);
     }
     return nullptr;
 }
@@ -161,7 +186,7 @@ Controls Render(QWidget* window, const WindowDescription& description, Language 
     Controls controls;
     for (const Control& control : description.controls) {
         QWidget* parent = control.traits.container.empty() ? window : controls.at(control.traits.container);
-        QWidget* widget = Make(control, parent);
+        QWidget* widget = Make(control, parent, language);
         Describe(widget, control, language);
         controls.emplace(control.name, widget);
     }

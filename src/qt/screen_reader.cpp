@@ -18,6 +18,8 @@ QAccessibleInterface* InterfaceFor(const QString& className, QObject* object)
     }
     if (className == QLatin1StringView("ScreenReader"))
         return new QAccessibleWidget(widget, QAccessible::Notification);
+    if (className == QLatin1StringView("Canvas"))
+        return new QAccessibleWidget(widget, QAccessible::Graphic);
     return nullptr;
 }
 

@@ -37,14 +37,24 @@ public:
     }
 
     void click(std::string_view window, std::string_view control) override { frontEnd.click(Named(window), control); }
+    void rightClick(std::string_view window, std::string_view control) override
+    {
+        frontEnd.rightClick(Named(window), control);
+    }
+    void chooseMenuItem(std::size_t item) override { frontEnd.chooseMenuItem(item); }
     void press(const Key& key) override
     {
         using enum FrontEnd::Key;
-        constexpr std::pair<Key::Name, FrontEnd::Key> kKeys[] = {
-            {Key::Tab, Tab}, {Key::Enter, Enter}, {Key::Escape, Escape}, {Key::Space, Space}, {Key::Down, Down}};
+        constexpr std::pair<Key::Name, FrontEnd::Key> kKeys[] = {{Key::Tab, Tab},     {Key::Enter, Enter},
+                                                                 {Key::Escape, Escape}, {Key::Space, Space},
+                                                                 {Key::Down, Down},   {Key::Menu, Menu}};
         const auto named = std::ranges::find(kKeys, key.name, &std::pair<Key::Name, FrontEnd::Key>::first);
         if (key.alt)
             frontEnd.pressAlt(key.character);
+        else if (key.name == Key::Function && key.function == 10 && key.shift)
+            frontEnd.press(Menu);
+        else if (key.name == Key::Function || key.ctrl)
+            frontEnd.pressShortcut({.function = key.function, .letter = key.ctrl ? key.character : '\0'});
         else if (named != std::end(kKeys))
             frontEnd.press(named->second == Tab && key.shift ? BackTab : named->second);
     }
@@ -62,7 +72,7 @@ public:
     }
     std::string focus() const override { return std::string(frontEnd.focus()); }
     std::string active() const override { return frontEnd.active() ? std::string(frontEnd.active()->name) : ""; }
-    std::vector<Point> centres(std::string_view window) const override
+    std::vector<ScreenPoint> centres(std::string_view window) const override
     {
         if (!window.empty() && !frontEnd.isShown(Named(window)))
             return {};

@@ -8,6 +8,7 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QFileInfo>
+#include <QMenu>
 #include <QScreen>
 #include <QTest>
 #include <QTimer>
@@ -60,13 +61,23 @@ void PressOnFocus(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
 
 Qt::Key QtKey(const Key& key)
 {
-    constexpr std::pair<Key::Name, Qt::Key> kKeys[] = {{Key::Tab, Qt::Key_Tab},
-                                                       {Key::Enter, Qt::Key_Return},
-                                                       {Key::Escape, Qt::Key_Escape},
-                                                       {Key::Space, Qt::Key_Space},
-                                                       {Key::Down, Qt::Key_Down}};
+    constexpr std::pair<Key::Name, Qt::Key> kKeys[] = {{Key::Tab, Qt::Key_Tab},       {Key::Enter, Qt::Key_Return},
+                                                       {Key::Escape, Qt::Key_Escape}, {Key::Space, Qt::Key_Space},
+                                                       {Key::Down, Qt::Key_Down},     {Key::Menu, Qt::Key_Menu}};
+    if (key.name == Key::Function)
+        return static_cast<Qt::Key>(Qt::Key_F1 + key.function - 1);
     const auto named = std::ranges::find(kKeys, key.name, &std::pair<Key::Name, Qt::Key>::first);
     return named == std::end(kKeys) ? static_cast<Qt::Key>(key.character) : named->second; // letters: their codes
+}
+
+// The menu key, as the window system turns it into a request for the focused control's
+// context menu.
+void PressMenuKey()
+{
+    if (QWidget* focus = QApplication::focusWidget()) {
+        QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(), focus->mapToGlobal(QPoint()));
+        QApplication::sendEvent(focus, &request);
+    }
 }
 
 QWidget* Control(std::string_view window, const QString& name)
@@ -115,12 +126,46 @@ public:
     {
         inLoop([=] { Click(Control(window, FromUtf8(control))); });
     }
+    void rightClick(std::string_view window, std::string_view control) override
+    {
+        inLoop([=] {
+            QWidget* widget = Control(window, FromUtf8(control));
+            if (!widget)
+                return;
+            widget->window()->activateWindow();
+            QCoreApplication::processEvents();
+            QWidget* target = widget->childAt(widget->rect().center());
+            target = target ? target : widget;
+            const QPoint at = target->mapFrom(widget, widget->rect().center());
+            QTest::mouseClick(target, Qt::RightButton, {}, at);
+            // What the window system makes of the click, as Qt's window does.
+            QContextMenuEvent request(QContextMenuEvent::Mouse, at, target->mapToGlobal(at));
+            QApplication::sendEvent(target, &request);
+        });
+    }
+    // A click on the item where the program's menu is open; any other menu, closed.
+    void chooseMenuItem(std::size_t item) override
+    {
+        inLoop([=] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (!menu)
+                return;
+            if (!qobject_cast<Window*>(menu->parentWidget()) || item >= static_cast<std::size_t>(menu->actions().size())) {
+                menu->close();
+                return;
+            }
+            QTest::mouseClick(menu, Qt::LeftButton, {},
+                              menu->actionGeometry(menu->actions()[static_cast<qsizetype>(item)]).center());
+        });
+    }
     void press(const Key& key) override
     {
         inLoop([=] {
+            if (key.name == Key::Menu)
+                return PressMenuKey();
             PressOnFocus(QtKey(key),
-                         (key.alt ? Qt::AltModifier : Qt::NoModifier)
-                             | (key.shift ? Qt::ShiftModifier : Qt::NoModifier));
+                         (key.alt ? Qt::AltModifier : Qt::NoModifier) | (key.shift ? Qt::ShiftModifier : Qt::NoModifier)
+                             | (key.ctrl ? Qt::ControlModifier : Qt::NoModifier));
         });
     }
     void type(std::string_view text) override // as typed, a character at a time
@@ -170,12 +215,12 @@ public:
     }
     std::string focus() const override { return NameOf(QApplication::focusWidget()); }
     std::string active() const override { return NameOf(QApplication::activeWindow()); }
-    std::vector<Point> centres(std::string_view window) const override
+    std::vector<ScreenPoint> centres(std::string_view window) const override
     {
-        const auto centreOf = [](const QRect& area) { return Point{area.center().x(), area.center().y()}; };
+        const auto centreOf = [](const QRect& area) { return ScreenPoint{area.center().x(), area.center().y()}; };
         if (window.empty())
             return {centreOf(QGuiApplication::primaryScreen()->availableGeometry())};
-        std::vector<Point> centres;
+        std::vector<ScreenPoint> centres;
         for (const QWidget* shown : QApplication::topLevelWidgets()) {
             if (shown->isVisible() && shown->objectName() == FromUtf8(window))
                 centres.push_back(centreOf(shown->geometry()));

@@ -1,6 +1,8 @@
 // The Qt windows as a person meets them, under a dark desktop theme: what they answer to
 // each of the shared window scripts (tests/scripts/window_scripts.h says what each step
 // does), and what they draw, measured on their pixels.
+#include "canvas.h"
+#include "painter.h"
 #include "pictures.h"
 #include "catalogue.h"
 #include "form1_description.h"
@@ -20,6 +22,7 @@
 #include <QTextLayout>
 
 #include <cmath>
+#include <numbers>
 
 using namespace morvane::forms;
 
@@ -174,6 +177,53 @@ private slots:
         layout.createLine();
         layout.endLayout();
         QCOMPARE(layout.glyphRuns().first().rawFont().familyName(), FromUtf8(*face));
+    }
+
+    void shouldDrawTheCompassAsTheReadingSays_data() { shouldDrawEveryTextReadableAndWhole_data(); }
+
+    // After a reading for 81, Male, with north and with south at the top, under a light
+    // and a dark palette: each sector in the tint of its star, good or bad, at the rim
+    // (Kua 1's good directions are north, east, south-east and south); every text inside
+    // the picture, over no other, and at 4.5:1 or more against what is around it.
+    void shouldDrawTheCompassAsTheReadingSays()
+    {
+        QFETCH(Language, language);
+        const std::unique_ptr<FrontEndDriver> driver = StartQtProgram(language);
+        Play({"year 81", "key Tab", "key Down", "click Command1", "key F2"}, *driver);
+        const QPalette desktop = QApplication::palette();
+        for (const auto& [option, turn] : {std::pair{"Option1", 0}, {"Option2", 180}}) {
+            Play({std::string("click Compass.") + option}, *driver);
+            auto* canvas = OpenWindow("Compass")->findChild<Canvas*>();
+            const Drawing& drawing = canvas->drawing();
+            for (const QPalette& palette : {QPalette(Qt::white), QPalette(QColor(238, 238, 236), QColor(42, 42, 42))}) {
+                QApplication::setPalette(palette);
+                const QImage image = canvas->grab().toImage();
+                const double ratio = image.devicePixelRatio();
+                const auto* rim = std::get_if<Circle>(&*std::ranges::find_if(drawing.shapes, [](const Shape& shape) {
+                    return std::holds_alternative<Circle>(shape);
+                }));
+                for (int bearing = 0; bearing < 360; bearing += 45) {
+                    const double angle = (bearing + turn) * std::numbers::pi / 180;
+                    const QPointF at(rim->centre.x + 0.9 * rim->radius * std::sin(angle),
+                                     rim->centre.y - 0.9 * rim->radius * std::cos(angle));
+                    const bool good = bearing == 0 || bearing == 90 || bearing == 135 || bearing == 180;
+                    const Rgb tint = good ? kScreenPalette.good : kScreenPalette.bad;
+                    QCOMPARE(image.pixelColor((at * ratio).toPoint()), QColor(tint.red, tint.green, tint.blue));
+                }
+                QList<QRectF> boxes;
+                for (const Shape& shape : drawing.shapes) {
+                    if (const auto* text = std::get_if<Text>(&shape))
+                        boxes << TextBox(*text, language);
+                }
+                for (const QRectF& box : boxes) {
+                    QVERIFY(QRectF(0, 0, drawing.width, drawing.height).contains(box));
+                    QVERIFY(std::ranges::count_if(boxes, [&](const QRectF& other) { return other.intersects(box); }) == 1);
+                    const QRect pixels = QRectF(box.topLeft() * ratio, box.size() * ratio).toAlignedRect();
+                    QVERIFY(InkContrast(image.copy(pixels)) >= 4.5);
+                }
+            }
+        }
+        QApplication::setPalette(desktop);
     }
 
     void shouldShowEveryReadingWhole_data() { shouldDrawEveryTextReadableAndWhole_data(); }

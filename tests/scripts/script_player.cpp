@@ -1,5 +1,6 @@
 #include "script_player.h"
 
+#include "access_key.h"
 #include "program.h"
 #include "window_scripts.h"
 
@@ -20,22 +21,27 @@ std::string Joined(const std::vector<std::string>& parts, std::string_view separ
     return joined;
 }
 
-// A key as the scripts write it: "Alt+C", "Shift+Tab", "Return", "Esc", "Down".
+// A key as the scripts write it: "Alt+C", "Shift+Tab", "Return", "Esc", "Down", "F2",
+// "Shift+F10", "Menu" (the context-menu key), "Ctrl+P".
 Key ParseKey(std::string_view written)
 {
-    constexpr std::pair<std::string_view, Key::Name> kNames[] = {{"Tab", Key::Tab},     {"Return", Key::Enter},
-                                                                 {"Enter", Key::Enter}, {"Esc", Key::Escape},
-                                                                 {"Space", Key::Space}, {"Down", Key::Down}};
+    constexpr std::pair<std::string_view, Key::Name> kNames[] = {
+        {"Tab", Key::Tab},     {"Return", Key::Enter}, {"Enter", Key::Enter}, {"Esc", Key::Escape},
+        {"Space", Key::Space}, {"Down", Key::Down},    {"Menu", Key::Menu}};
     Key key;
-    while (written.starts_with("Alt+") || written.starts_with("Shift+")) {
-        (written.starts_with("Alt+") ? key.alt : key.shift) = true;
+    while (written.starts_with("Alt+") || written.starts_with("Shift+") || written.starts_with("Ctrl+")) {
+        (written.starts_with("Alt+") ? key.alt : written.starts_with("Ctrl+") ? key.ctrl : key.shift) = true;
         written.remove_prefix(written.find('+') + 1);
     }
     const auto named = std::ranges::find(kNames, written, &std::pair<std::string_view, Key::Name>::first);
-    if (named != std::end(kNames))
+    if (named != std::end(kNames)) {
         key.name = named->second;
-    else
+    } else if (written.size() > 1 && written.front() == 'F') {
+        key.name = Key::Function;
+        key.function = std::atoi(std::string(written.substr(1)).c_str());
+    } else {
         key.character = written.empty() ? '\0' : written.front();
+    }
     return key;
 }
 
@@ -71,8 +77,12 @@ void ScriptPlayer::act(const std::string& verb, const std::string& argument)
         m_driver.paste(argument);
     } else if (verb == "key") {
         m_driver.press(ParseKey(argument));
-    } else if (verb == "click") {
-        m_driver.click(kForm1.name, argument);
+    } else if (verb == "click" || verb == "rightclick") {
+        const auto [window, control] = Target(argument);
+        verb == "click" ? m_driver.click(window, control) : m_driver.rightClick(window, control);
+    } else if (verb == "choose") {
+        const auto item = std::ranges::find(kWindowMenu, argument, [](const MenuItem& made) { return ShownCaption(made.text); });
+        m_driver.chooseMenuItem(static_cast<std::size_t>(item - kWindowMenu.begin()));
     } else if (verb == "okay") {
         m_driver.click(argument, "Command1");
     } else if (verb == "close") {
@@ -101,8 +111,8 @@ std::optional<std::string> ScriptPlayer::check(const std::string& what, const st
     if (what == "open") {
         if (!eventually([&] { return !m_driver.centres(name).empty(); }))
             return name + " is not open";
-        const std::string said = m_driver.text(name, kMessageLabel);
-        if (m_driver.centres(name).size() != 1 || (!message.empty() && said != message))
+        const std::string said = message.empty() ? "" : m_driver.text(name, kMessageLabel);
+        if (m_driver.centres(name).size() != 1 || said != message)
             return std::to_string(m_driver.centres(name).size()) + " windows " + name + " saying \"" + said + "\"";
     } else if (what == "closed") {
         if (!eventually([&] { return m_driver.centres(name).empty(); }))
@@ -135,8 +145,8 @@ std::optional<std::string> ScriptPlayer::check(const std::string& what, const st
             return what == "ended" ? "the program still runs" : "the program has ended";
     } else if (what == "centred") { // give or take the frame the window system adds
         const std::string window = name.empty() ? std::string(kForm1.name) : name;
-        const std::vector<Point> centre = m_driver.centres(window);
-        const std::vector<Point> around = m_driver.centres(name.empty() ? "" : kForm1.name);
+        const std::vector<ScreenPoint> centre = m_driver.centres(window);
+        const std::vector<ScreenPoint> around = m_driver.centres(name.empty() ? "" : kForm1.name);
         if (centre.size() != 1 || around.size() != 1
             || std::abs(centre[0].x - around[0].x) + std::abs(centre[0].y - around[0].y) > 8)
             return window + " is not centred";
@@ -146,16 +156,25 @@ std::optional<std::string> ScriptPlayer::check(const std::string& what, const st
     return std::nullopt;
 }
 
-// A control of the main window or of another ("Dialog.Label3"), the reading, or the
-// focused control or active window.
+// A control of the main window ("Text1") or of another ("Dialog.Label3"), by its window's
+// name and its own.
+std::pair<std::string, std::string> ScriptPlayer::Target(const std::string& written)
+{
+    const std::size_t dot = written.find('.');
+    if (dot == std::string::npos)
+        return {std::string(kForm1.name), written};
+    return {written.substr(0, dot), written.substr(dot + 1)};
+}
+
+// A control of one of the windows, the reading, or the focused control or active window.
 std::string ScriptPlayer::shown(const std::string& what) const
 {
     if (what == "focus" || what == "active")
         return what == "focus" ? m_driver.focus() : m_driver.active();
-    if (const std::size_t dot = what.find('.'); dot != std::string::npos)
-        return m_driver.text(what.substr(0, dot), what.substr(dot + 1));
-    if (what != "reading")
-        return m_driver.text(kForm1.name, what);
+    if (what != "reading") {
+        const auto [window, control] = Target(what);
+        return m_driver.text(window, control);
+    }
     std::vector<std::string> reading;
     for (const Control& label : kForm1.controls) {
         if (label.traits.shows)

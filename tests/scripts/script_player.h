@@ -13,18 +13,20 @@
 #include <string_view>
 #include <vector>
 
-struct Point {
+struct ScreenPoint {
     int x;
     int y;
 };
 
 // A key as a person presses it, with the modifiers held down.
 struct Key {
-    enum Name { Character, Tab, Enter, Escape, Space, Down };
+    enum Name { Character, Tab, Enter, Escape, Space, Down, Function, Menu };
     Name name = Character;
     char character = '\0'; // of a Character key: an upper-case letter or a digit
+    int function = 0; // of a Function key: 1 for F1
     bool alt = false;
     bool shift = false;
+    bool ctrl = false;
 };
 
 class FrontEndDriver {
@@ -34,6 +36,11 @@ public:
     // What a person does. Keys, typing, pasting and erasing go to the focused control of
     // the active window; a window or control that is not shown is left alone.
     virtual void click(std::string_view window, std::string_view control) = 0;
+    // A click with the other button, which opens a context menu; then the choice of an item
+    // of the program's menu (by its place in it), where that menu is the one open, or the
+    // closing of the one that is.
+    virtual void rightClick(std::string_view window, std::string_view control) = 0;
+    virtual void chooseMenuItem(std::size_t item) = 0;
     virtual void press(const Key& key) = 0;
     virtual void type(std::string_view text) = 0; // at the caret, key by key
     virtual void paste(std::string_view text) = 0;
@@ -51,7 +58,7 @@ public:
     virtual std::string text(std::string_view window, std::string_view control) const = 0;
     virtual std::string focus() const = 0;
     virtual std::string active() const = 0;
-    virtual std::vector<Point> centres(std::string_view window) const = 0;
+    virtual std::vector<ScreenPoint> centres(std::string_view window) const = 0;
     // What the program asked the browser to open (a web address, or a page by its path or
     // address) and told screen readers, since the last call; whether a page it opened
     // exists; and whether the program has ended.
@@ -80,6 +87,7 @@ public:
 private:
     void act(const std::string& verb, const std::string& argument);
     std::optional<std::string> check(const std::string& what, const std::string& expected);
+    static std::pair<std::string, std::string> Target(const std::string& written);
     std::string shown(const std::string& what) const;
     bool eventually(const std::function<bool()>& condition); // within three seconds
 

@@ -7,11 +7,15 @@ extern const std::string_view kWindowScriptsText; // window_scripts.txt, built i
 
 namespace {
 
+// Without the quotes that keep its blanks, and with "\n" as the line break it stands for.
 std::string Unquoted(std::string_view text)
 {
     if (text.size() > 1 && text.front() == '"' && text.back() == '"')
         text = text.substr(1, text.size() - 2);
-    return std::string(text);
+    std::string unquoted(text);
+    for (std::size_t at = unquoted.find("\\n"); at != std::string::npos; at = unquoted.find("\\n", at + 1))
+        unquoted.replace(at, 2, "\n");
+    return unquoted;
 }
 
 void ReplaceAll(std::string& text, std::string_view from, std::string_view to, std::size_t start)

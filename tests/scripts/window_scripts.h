@@ -5,21 +5,25 @@
 // front end (tests/null, tests/qt, tests/win32, tests/web). A script that passes on one
 // front end and fails on another is a fault.
 //
-// A step is a verb and its argument; quotes around a text keep its blanks visible. A step
-// on a window that is not open does nothing.
+// A step is a verb and its argument; quotes around a text keep its blanks visible, and in
+// it "\n" is a line break. A step on a window that is not open does nothing.
 //   year 81 / sex Male     click the year box or the sex box, erase its text and type this
 //   type Female            type at the caret of the focused control, selecting nothing first
 //   paste 1979             paste into the control that has the focus
-//   key Alt+C              a key to the focused control of the active window
-//   click Command1         a click on a control of the main window (Label40 is the web link)
+//   key Alt+C              a key to the focused control of the active window (also F2,
+//                          Shift+F10, Menu for the context-menu key, Ctrl+P)
+//   click Command1         a click on a control of the main window (Label40 is the web link),
+//                          or of another: click Compass.Option2
+//   rightclick Label3      a click with the other button, as click; choose Compass: the
+//                          item of the program's context menu of that name, where it is open
 //   okay Dialog1           a click on O&kay of a dialog; close Dialog: its close button
 //   activate Form1         give a window the activation; leave: switch to another program and back
 //   move                   drag the main window into the screen's top-left corner
-//   expect Label18 " 1"    or Text1, Combo1, Dialog.Label3 (a control of another window),
-//                          focus <control>, active <window>, open <dialog>
-//                          ["message"], closed <window>, opened <end of the address> (a page
-//                          opened exists; none is in the current folder), centred (the main
-//                          window on the screen), centred <dialog> (on the main window),
+//   expect Label18 " 1"    or Text1, Combo1, Dialog.Label3 (a control of another window; a
+//                          list's lines end in "\n"), focus <control>, active <window>, open
+//                          <window> ["message"], closed <window>, opened <end of the address>
+//                          (a page opened exists; none is in the current folder), centred (the
+//                          main window on the screen), centred <dialog> (on the main window),
 //                          running (the program runs, and goes on running a while), ended,
 //                          reading "<each value label, in the main window's order>|...",
 //                          spoken "<text>": what screen readers were told since the last such

@@ -73,9 +73,9 @@ public:
     }
     std::string focus() const override { return call({"focus"}); }
     std::string active() const override { return call({"active"}); }
-    std::vector<Point> centres(std::string_view window) const override
+    std::vector<ScreenPoint> centres(std::string_view window) const override
     {
-        std::vector<Point> centres;
+        std::vector<ScreenPoint> centres;
         for (const std::string& centre : Items(call({"centres", window})))
             std::sscanf(centre.c_str(), "%d %d", &centres.emplace_back().x, &centres.back().y);
         return centres;

@@ -188,14 +188,14 @@ public:
     }
     std::string focus() const override { return nameOf(threadInfo().hwndFocus); }
     std::string active() const override { return nameOf(threadInfo().hwndActive); }
-    std::vector<Point> centres(std::string_view name) const override
+    std::vector<ScreenPoint> centres(std::string_view name) const override
     {
         const auto centreOf = [](const RECT& area) {
-            return Point{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
+            return ScreenPoint{(area.left + area.right) / 2, (area.top + area.bottom) / 2};
         };
         if (name.empty())
             return {centreOf(WorkArea())};
-        std::vector<Point> centres;
+        std::vector<ScreenPoint> centres;
         for (HWND shown : windows(name)) {
             if (RECT place{}; IsWindowVisible(shown) && GetWindowRect(shown, &place))
                 centres.push_back(centreOf(place));
