@@ -79,17 +79,17 @@ void AddSectorWords(Drawing& drawing, std::string_view direction, const Star* st
                     Orientation orientation, const Localized& localized)
 {
     const bool cardinal = static_cast<int>(bearing) % 90 == 0;
-    std::vector<Text> words{{{}, std::string(Trimmed(localized.text(direction))), cardinal ? 16.0 : 12.0,
+    std::vector<Text> words{{{}, std::string(Trimmed(localized.text(direction))), cardinal ? 17.0 : 13.0,
                              Anchor::Middle, cardinal}};
     if (star) {
         const std::string_view name = StarName(localized, star->entry);
         const std::size_t slash = name.find('/');
-        words.push_back({{}, std::string(name.substr(0, slash == std::string_view::npos ? slash : slash + 1)), 12});
+        words.push_back({{}, std::string(name.substr(0, slash == std::string_view::npos ? slash : slash + 1)), 13});
         if (slash != std::string_view::npos)
-            words.push_back({{}, std::string(name.substr(slash + 1)), 12});
-        words.push_back({{}, std::string(localized.text(star->good ? kGoodMark : kBadMark)), 14, Anchor::Middle, true});
+            words.push_back({{}, std::string(name.substr(slash + 1)), 13});
+        words.push_back({{}, std::string(localized.text(star->good ? kGoodMark : kBadMark)), 15, Anchor::Middle, true});
     }
-    constexpr double kStep = 16;
+    constexpr double kStep = 17;
     const Point middle = At(bearing, 112, orientation);
     double y = middle.y - kStep * static_cast<double>(words.size() - 1) / 2;
     for (Text& word : words) {

@@ -26,6 +26,13 @@ std::string Quoted(std::string_view text)
     return quoted + '"';
 }
 
+std::string Css(Rgb rgb)
+{
+    char css[8];
+    std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
+    return css;
+}
+
 // A JSON object, written member by member.
 class Object {
 public:
@@ -37,12 +44,7 @@ public:
     Object& text(std::string_view name, std::string_view value) { return json(name, Quoted(value)); }
     Object& number(std::string_view name, double value) { return json(name, Number(value)); }
     Object& flag(std::string_view name, bool value) { return json(name, value ? "true" : "false"); }
-    Object& colour(std::string_view name, Rgb rgb)
-    {
-        char css[8];
-        std::snprintf(css, sizeof css, "#%02x%02x%02x", rgb.red, rgb.green, rgb.blue);
-        return text(name, css);
-    }
+    Object& colour(std::string_view name, Rgb rgb) { return text(name, Css(rgb)); }
     std::string done() const { return m_text + '}'; }
 
     static std::string Number(double value)
@@ -82,6 +84,12 @@ std::string_view KindName(ControlKind kind)
         return "banner";
     case ControlKind::Link:
         return "link";
+    case ControlKind::Canvas:
+        return "canvas";
+    case ControlKind::List:
+        return "list";
+    case ControlKind::Option:
+        return "option";
     }
     return {};
 }
@@ -101,7 +109,7 @@ std::string ControlJson(const WindowDescription& window, const Control& control)
     const ControlTraits& traits = control.traits;
     const PixelRect place = TwipsToPixels(PlaceInWindow(window, control));
     Object json;
-    if (control.kind == ControlKind::Button) {
+    if (control.kind == ControlKind::Button || control.kind == ControlKind::Option) {
         const AccessKey key = AccessKeyOf(control.text);
         json.json("caption", CaptionJson(control.text, key)).text("accessKey", {&key.key, key.key ? 1U : 0U});
     }
@@ -125,7 +133,29 @@ std::string ControlJson(const WindowDescription& window, const Control& control)
         .text("tip", traits.tip)
         .text("spokenName", traits.spokenName)
         .text("spokenDescription", traits.spokenDescription)
+        .flag("chosen", traits.chosen)
         .done();
+}
+
+// A menu item: its caption around its access key, and its shortcut as shown and as keys.
+std::string MenuItemJson(const MenuItem& item)
+{
+    const AccessKey key = AccessKeyOf(item.text);
+    return Object()
+        .json("caption", CaptionJson(item.text, key))
+        .text("shortcut", ShortcutText(item.shortcut))
+        .number("function", item.shortcut.function)
+        .text("letter", {&item.shortcut.letter, item.shortcut.letter ? 1U : 0U})
+        .done();
+}
+
+// The palette's colours by the number of the role they are for, "none" for none.
+std::string PaletteJson(const Palette& palette)
+{
+    std::vector<std::string> colours{"none"};
+    for (auto ink = Ink::Ground; ink <= Ink::Text; ink = static_cast<Ink>(static_cast<int>(ink) + 1))
+        colours.push_back(Css(palette[ink]));
+    return Array(colours, Quoted);
 }
 
 std::string WindowJson(const WindowDescription& window)
@@ -136,7 +166,9 @@ std::string WindowJson(const WindowDescription& window)
         .number("width", TwipsToPixels(window.width))
         .number("height", TwipsToPixels(window.height))
         .flag("main", window.kind == WindowKind::Main)
+        .flag("beside", window.placement == Placement::Beside)
         .text("spokenName", window.spokenName)
+        .json("menu", Array(window.menu, MenuItemJson))
         .json("controls", Array(window.controls, [&window](const Control& control) { return ControlJson(window, control); }))
         .done();
 }
@@ -168,6 +200,7 @@ std::string DescriptionJson()
     return Object()
         .text("typeface", kTypeface)
         .colour("ground", kWhite)
+        .json("palette", PaletteJson(kScreenPalette))
         .json("tags", tags.done())
         .json("languages", Array(kLanguages, LanguageJson))
         .done();

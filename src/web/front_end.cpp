@@ -1,6 +1,7 @@
 #include "front_end.h"
 
 #include "page.h"
+#include "painter.h"
 
 #include <algorithm>
 
@@ -28,7 +29,7 @@ std::string Fetched(Ask ask)
 
 } // namespace
 
-static_assert(kWindows.size() == 3);
+static_assert(kWindows.size() == 4);
 
 FrontEnd::FrontEnd(Language language)
     : m_program(*this, language)
@@ -58,6 +59,11 @@ void FrontEnd::Window::setText(std::string_view control, std::string_view text)
     PageSetText(m_index, this->control(control), text.data(), text.size());
 }
 
+void FrontEnd::Window::setDrawing(std::string_view control, const Drawing& drawing)
+{
+    Paint(m_index, this->control(control), drawing);
+}
+
 void FrontEnd::Window::moveFocus(std::string_view control)
 {
     PageMoveFocus(m_index, this->control(control));
@@ -76,7 +82,19 @@ void FrontEnd::Window::close()
 ShownWindow& FrontEnd::open(const WindowDescription& window, ShownWindow* around)
 {
     Window& made = m_windows[static_cast<std::size_t>(IndexOf(window))];
-    PageOpen(made.index(), around ? static_cast<Window*>(around)->index() : -1);
+    const int beside = around ? static_cast<Window*>(around)->index() : -1;
+    PageOpen(made.index(), beside);
+    if (beside >= 0 && window.placement == Placement::Beside) {
+        int aroundBox[4]{};
+        int desktop[4]{};
+        int own[4]{};
+        PageBox(beside, aroundBox);
+        PageDesktopBox(desktop);
+        PageBox(made.index(), own);
+        const PixelRect place = PlaceBeside({aroundBox[0], aroundBox[1], aroundBox[2], aroundBox[3]}, own[2], own[3],
+                                            {desktop[0], desktop[1], desktop[2], desktop[3]});
+        PageMove(made.index(), place.left, place.top);
+    }
     return made;
 }
 

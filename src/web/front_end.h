@@ -25,6 +25,7 @@ private:
 
         std::string text(std::string_view control) const override;
         void setText(std::string_view control, std::string_view text) override;
+        void setDrawing(std::string_view control, const morvane::forms::Drawing& drawing) override;
         void moveFocus(std::string_view control) override;
         void activate() override;
         void close() override;
@@ -46,6 +47,6 @@ private:
     std::string decimalSeparator() const override;
     void quit() override;
 
-    std::array<Window, 3> m_windows{Window(0), Window(1), Window(2)};
+    std::array<Window, 4> m_windows{Window(0), Window(1), Window(2), Window(3)};
     morvane::forms::Program m_program;
 };

@@ -37,6 +37,17 @@ MORVANE_EXPORT(pressed) void Pressed(int window, int control)
     TheFrontEnd()->program().pressed(WindowAt(window), WindowAt(window).controls[static_cast<std::size_t>(control)].name);
 }
 
+// A command of the window's menu (by its place in it), or its shortcut; Esc in a window.
+MORVANE_EXPORT(chose) void Chose(int window, int item)
+{
+    TheFrontEnd()->program().commanded(WindowAt(window), WindowAt(window).menu[static_cast<std::size_t>(item)].command);
+}
+
+MORVANE_EXPORT(cancelled) void Cancelled(int window)
+{
+    TheFrontEnd()->program().cancelled(WindowAt(window));
+}
+
 MORVANE_EXPORT(activated) void Activated(int window)
 {
     TheFrontEnd()->program().activated(WindowAt(window));

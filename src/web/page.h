@@ -22,4 +22,17 @@ MORVANE_PAGE_IMPORT(openPage) void PageOpenPage(const char* fileName, std::size_
 MORVANE_PAGE_IMPORT(announce) void PageAnnounce(const char* text, std::size_t length);
 MORVANE_PAGE_IMPORT(decimalSeparator) std::size_t PageDecimalSeparator(char* buffer, std::size_t capacity);
 MORVANE_PAGE_IMPORT(quit) void PageQuit();
+// A window's box in the page, and the page's, as left, top, width and height in CSS
+// pixels; a window moved to a place in the page.
+MORVANE_PAGE_IMPORT(box) void PageBox(int window, int* box);
+MORVANE_PAGE_IMPORT(desktopBox) void PageDesktopBox(int* box);
+MORVANE_PAGE_IMPORT(move) void PageMove(int window, int left, int top);
+// A drawing made anew in a control, of a size in logical units, then its shapes in their
+// order; inks by their place in the roles of colour (drawing.h).
+MORVANE_PAGE_IMPORT(beginDrawing) void PageBeginDrawing(int window, int control, double width, double height);
+MORVANE_PAGE_IMPORT(polygon) void PagePolygon(const double* points, std::size_t count, int fill, int outline);
+MORVANE_PAGE_IMPORT(circle) void PageCircle(double x, double y, double radius, int fill, int outline);
+MORVANE_PAGE_IMPORT(line) void PageLine(double x1, double y1, double x2, double y2, int ink);
+MORVANE_PAGE_IMPORT(drawText) void PageDrawText(double x, double y, double size, int anchor, int bold, int ink,
+                                            const char* text, std::size_t length);
 }

@@ -9,6 +9,13 @@
 // of the windows from outside finds a control by its name the same way.
 constexpr int kFirstControlId = 100;
 
+// The identifiers of a window's menu items: in its context menu from here, clear of the
+// controls'; in its system menu below Windows' own (0xF000 and up), in steps that leave
+// the four low bits, which Windows keeps for itself, clear.
+constexpr unsigned kFirstMenuId = 0xA000;
+constexpr unsigned kFirstSystemMenuId = 0x1000;
+constexpr unsigned kSystemMenuStep = 0x10;
+
 constexpr int ControlId(const morvane::forms::WindowDescription& window, std::string_view name)
 {
     const auto found = std::ranges::find(window.controls, name, &morvane::forms::Control::name);

@@ -16,8 +16,8 @@ bool IsInstalled(const std::wstring& face)
     HDC screen = GetDC(nullptr);
     bool found = false;
     EnumFontFamiliesExW(
-        screen, &wanted, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM found) {
-            *reinterpret_cast<bool*>(found) = true;
+        screen, &wanted, [](const LOGFONTW*, const TEXTMETRICW*, DWORD, LPARAM answer) {
+            *reinterpret_cast<bool*>(answer) = true;
             return 0;
         },
         reinterpret_cast<LPARAM>(&found), 0);
@@ -37,15 +37,25 @@ std::pair<std::wstring, BYTE> FaceOf(Language language)
     return {Wide(installed == faces.end() ? faces.front() : *installed), DEFAULT_CHARSET};
 }
 
-HFONT MakeFont(const morvane::forms::Font& font, UINT dpi, const std::pair<std::wstring, BYTE>& typeface)
+HFONT MakeFont(int pixels, bool bold, bool italic, const std::pair<std::wstring, BYTE>& typeface)
 {
-    const int height = -morvane::forms::PointsToPixels(font.points, static_cast<int>(dpi));
     const auto& [face, characterSet] = typeface;
-    return CreateFontW(height, 0, 0, 0, font.bold ? FW_BOLD : FW_NORMAL, font.italic, FALSE, FALSE, characterSet,
+    return CreateFontW(-pixels, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, italic, FALSE, FALSE, characterSet,
                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, face.c_str());
 }
 
+HFONT MakeFont(const morvane::forms::Font& font, UINT dpi, const std::pair<std::wstring, BYTE>& typeface)
+{
+    return MakeFont(morvane::forms::PointsToPixels(font.points, static_cast<int>(dpi)), font.bold, font.italic,
+                    typeface);
+}
+
 } // namespace
+
+HFONT TextFont(double pixels, bool bold, Language language)
+{
+    return MakeFont(static_cast<int>(pixels + 0.5), bold, false, FaceOf(language));
+}
 
 Fonts::Fonts(const morvane::forms::WindowDescription& window, UINT dpi, Language language)
 {

@@ -12,6 +12,9 @@
 // to its own sans serif), or in Chinese the first installed face of the language's, at the
 // described size, weight and slant; one for the window's regular text and one for each
 // control with a font of its own.
+// The face of the language's texts (as Fonts takes it) at the height in pixels.
+HFONT TextFont(double pixels, bool bold, morvane::forms::Language language);
+
 class Fonts {
 public:
     Fonts(const morvane::forms::WindowDescription& window, UINT dpi, morvane::forms::Language language);

@@ -39,14 +39,24 @@ FrontEnd::~FrontEnd()
 ShownWindow& FrontEnd::open(const WindowDescription& description, ShownWindow* around)
 {
     HWND centre = around ? static_cast<Window*>(around)->hwnd() : nullptr;
+    const RECT work = WorkArea(centre);
     RECT area{};
-    if (!centre || !IsWindowVisible(centre) || IsIconic(centre) || !GetWindowRect(centre, &area))
-        area = WorkArea(centre);
+    const bool onIt = centre && IsWindowVisible(centre) && !IsIconic(centre) && GetWindowRect(centre, &area);
+    const auto place = [&](SIZE frame) {
+        if (onIt && description.placement == Placement::Beside) {
+            const PixelRect beside = PlaceBeside(
+                {area.left, area.top, area.right - area.left, area.bottom - area.top}, frame.cx, frame.cy,
+                {work.left, work.top, work.right - work.left, work.bottom - work.top});
+            return POINT{beside.left, beside.top};
+        }
+        const RECT& on = onIt ? area : work;
+        return POINT{(on.left + on.right - frame.cx) / 2, (on.top + on.bottom - frame.cy) / 2};
+    };
     std::unique_ptr<Window>& window = m_windows[description.name];
     if (!window)
         window = std::make_unique<Window>(description, m_program, m_screenReader);
     Window& made = *window;
-    made.open(description.kind == WindowKind::Main ? nullptr : m_hiddenOwner, area);
+    made.open(description.kind == WindowKind::Main ? nullptr : m_hiddenOwner, place);
     if (description.kind == WindowKind::Main)
         m_screenReader.makeLiveRegion(made.hwnd());
     return made;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "painter.h"
 #include "platform.h"
 #include "program.h"
 #include "screen_reader.h"
@@ -32,6 +33,7 @@ private:
     std::string decimalSeparator() const override;
     void quit() override { PostQuitMessage(0); }
 
+    Painting m_painting; // before the windows, and after them
     morvane::forms::Program m_program; // in the user's preferred language
     ScreenReader m_screenReader;
     HWND m_hiddenOwner = nullptr;

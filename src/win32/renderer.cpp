@@ -15,7 +15,8 @@ struct ControlClass {
     DWORD exStyle;
 };
 
-// Each kind's window class and styles. A link's SS_NOTIFY reports its clicks.
+// Each kind's window class and styles. A link's SS_NOTIFY reports its clicks; a canvas
+// is drawn by its window.
 constexpr ControlClass ClassOf(ControlKind kind)
 {
     switch (kind) {
@@ -33,6 +34,12 @@ constexpr ControlClass ClassOf(ControlKind kind)
         return {WC_BUTTONW, BS_OWNERDRAW, 0};
     case ControlKind::Link:
         return {WC_STATICW, SS_LEFT | SS_NOPREFIX | SS_NOTIFY, 0};
+    case ControlKind::Canvas:
+        return {WC_STATICW, SS_OWNERDRAW, 0};
+    case ControlKind::List:
+        return {WC_LISTBOXW, LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP | WS_GROUP, WS_EX_CLIENTEDGE};
+    case ControlKind::Option:
+        return {WC_BUTTONW, BS_AUTORADIOBUTTON, 0};
     }
     return {};
 }
@@ -71,11 +78,16 @@ Controls Render(HWND window, const WindowDescription& description, const ScreenR
 {
     Controls controls;
     HWND tooltips = nullptr;
+    const Control* previous = nullptr;
     for (const Control& control : description.controls) {
         const ControlClass kind = ClassOf(control.kind);
         const ControlTraits& traits = control.traits;
+        // The first of a group of options starts the group, which Tab reaches and the arrows go round.
+        const bool startsGroup = control.kind == ControlKind::Option && (!previous || previous->kind != ControlKind::Option);
+        previous = &control;
         HWND made = CreateWindowExW(kind.exStyle, kind.name, Wide(control.text).c_str(),
-                                    WS_CHILD | WS_VISIBLE | kind.style, 0, 0, 0, 0, window,
+                                    WS_CHILD | WS_VISIBLE | kind.style | (startsGroup ? WS_GROUP | WS_TABSTOP : 0), 0, 0,
+                                    0, 0, window,
                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlId(description, control.name))),
                                     GetModuleHandleW(nullptr), nullptr);
         if (control.kind == ControlKind::Banner)
@@ -86,6 +98,8 @@ Controls Render(HWND window, const WindowDescription& description, const ScreenR
             SetWindowTextW(made, Wide(control.text).c_str());
         if (traits.maxLength > 0)
             SendMessageW(made, EM_SETLIMITTEXT, static_cast<WPARAM>(traits.maxLength), 0);
+        if (traits.chosen)
+            SendMessageW(made, BM_SETCHECK, BST_CHECKED, 0);
         if (!traits.tip.empty())
             AddTip(tooltips ? tooltips : (tooltips = MakeTooltips(window)), window, made, traits.tip);
         screenReader.describe(made, traits.spokenName, traits.spokenDescription);

@@ -2,6 +2,7 @@
 
 #include "colours.h"
 #include "control_ids.h"
+#include "painter.h"
 #include "pictures.h"
 #include "resource_ids.h"
 #include "text.h"
@@ -22,6 +23,34 @@ std::wstring WindowClassPrefix()
 // No maximize box: the main window shows it greyed; no thick frame: neither resizes.
 constexpr DWORD kMainStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr DWORD kDialogStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+
+std::wstring MenuText(const MenuItem& item)
+{
+    const std::string shortcut = ShortcutText(item.shortcut);
+    return Wide(item.text) + (shortcut.empty() ? L"" : L"\t" + Wide(shortcut));
+}
+
+// A list's lines, each ended by "\n" but the last.
+std::string ListText(HWND list)
+{
+    std::string text;
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT line = 0; line < count; ++line) {
+        const auto at = static_cast<WPARAM>(line);
+        std::wstring item(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, at, 0)) + 1, L'\0');
+        item.resize(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXT, at, reinterpret_cast<LPARAM>(item.data()))));
+        text += (line ? "\n" : "") + Utf8(item);
+    }
+    return text;
+}
+
+bool IsKeyOf(const Shortcut& shortcut, WPARAM key)
+{
+    const bool control = GetKeyState(VK_CONTROL) < 0;
+    if (shortcut.function > 0)
+        return !control && key == static_cast<WPARAM>(VK_F1 + shortcut.function - 1);
+    return shortcut.letter && control && key == static_cast<WPARAM>(shortcut.letter);
+}
 
 std::wstring RegisterWindowClass(std::string_view name, WNDPROC procedure)
 {
@@ -56,22 +85,26 @@ Window::~Window()
     DestroyWindow(m_hwnd);
 }
 
-void Window::open(HWND owner, const RECT& area)
+void Window::open(HWND owner, const std::function<POINT(SIZE frame)>& place)
 {
     const std::wstring className = RegisterWindowClass(m_description.name, WindowProc);
     m_focus = nullptr;
     const bool isMain = m_description.kind == WindowKind::Main;
+    const POINT screen = place({0, 0}); // on the screen whose dpi it takes
     m_hwnd = CreateWindowExW(isMain ? 0 : WS_EX_DLGMODALFRAME, className.c_str(), Wide(m_description.title).c_str(),
-                             isMain ? kMainStyle : kDialogStyle, area.left, area.top, 0, 0, owner, nullptr,
+                             isMain ? kMainStyle : kDialogStyle, screen.x, screen.y, 0, 0, owner, nullptr,
                              GetModuleHandleW(nullptr), this);
     m_controls = Render(m_hwnd, m_description, m_screenReader);
     layOut(GetDpiForWindow(m_hwnd)); // the dpi of the screen the window opens on
     RECT frame{};
     GetWindowRect(m_hwnd, &frame);
-    const int width = frame.right - frame.left;
-    const int height = frame.bottom - frame.top;
-    SetWindowPos(m_hwnd, nullptr, (area.left + area.right - width) / 2, (area.top + area.bottom - height) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const POINT at = place({frame.right - frame.left, frame.bottom - frame.top});
+    SetWindowPos(m_hwnd, nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    HMENU system = GetSystemMenu(m_hwnd, FALSE);
+    if (!m_description.menu.empty())
+        AppendMenuW(system, MF_SEPARATOR, 0, nullptr);
+    for (std::size_t item = 0; item < m_description.menu.size(); ++item)
+        AppendMenuW(system, MF_STRING, kFirstSystemMenuId + item * kSystemMenuStep, MenuText(m_description.menu[item]).c_str());
 }
 
 // The window takes the described size for the dpi, and its controls their places.
@@ -96,6 +129,8 @@ void Window::layOut(UINT dpi)
 std::string Window::text(std::string_view control) const
 {
     HWND window = m_controls.at(control);
+    if (ControlNamed(m_description, control).kind == ControlKind::List)
+        return ListText(window);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
     return Utf8(text);
@@ -104,9 +139,72 @@ std::string Window::text(std::string_view control) const
 void Window::setText(std::string_view control, std::string_view text)
 {
     HWND window = m_controls.at(control);
-    if (ControlNamed(m_description, control).kind == ControlKind::ComboBox)
+    const ControlKind kind = ControlNamed(m_description, control).kind;
+    if (kind == ControlKind::List) {
+        SendMessageW(window, LB_RESETCONTENT, 0, 0);
+        for (std::size_t at = 0; at <= text.size();) {
+            const std::size_t end = std::min(text.find('\n', at), text.size());
+            SendMessageW(window, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(text.substr(at, end - at)).c_str()));
+            at = end + 1;
+        }
+        return;
+    }
+    if (kind == ControlKind::ComboBox)
         SendMessageW(window, CB_SETCURSEL, static_cast<WPARAM>(-1), 0);
     SetWindowTextW(window, Wide(text).c_str());
+}
+
+void Window::setDrawing(std::string_view control, const Drawing& drawing)
+{
+    m_drawings[ControlNamed(m_description, control).name] = drawing;
+    InvalidateRect(m_controls.at(control), nullptr, FALSE);
+}
+
+void Window::draw(const DRAWITEMSTRUCT& item)
+{
+    const Control* control = controlOf(item.hwndItem);
+    if (!control)
+        return;
+    if (control->kind == ControlKind::Banner)
+        return DrawBanner(item, m_dpi, control->traits);
+    const auto drawing = m_drawings.find(control->name);
+    if (drawing != m_drawings.end())
+        Paint(item.hDC, drawing->second, kScreenPalette, m_program.localized().language(), m_dpi / 96.0,
+              {item.rcItem.left, item.rcItem.top});
+}
+
+// The menu under the pointer, or, asked for from the keyboard (lParam -1), under the
+// focused control; its command runs once the menu has closed.
+void Window::showMenu(LPARAM at)
+{
+    if (m_description.menu.empty())
+        return;
+    POINT where{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    if (at == -1) {
+        RECT focused{};
+        GetWindowRect(GetFocus() ? GetFocus() : m_hwnd, &focused);
+        where = {focused.left, focused.bottom};
+    }
+    HMENU menu = CreatePopupMenu();
+    for (std::size_t item = 0; item < m_description.menu.size(); ++item)
+        AppendMenuW(menu, MF_STRING, kFirstMenuId + item, MenuText(m_description.menu[item]).c_str());
+    const UINT chosen = static_cast<UINT>(
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, where.x, where.y, 0, m_hwnd, nullptr));
+    DestroyMenu(menu);
+    if (chosen >= kFirstMenuId && chosen < kFirstMenuId + m_description.menu.size())
+        m_program.commanded(m_description, m_description.menu[chosen - kFirstMenuId].command);
+}
+
+bool Window::shortcut(const MSG& message)
+{
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
+        return false;
+    const auto item = std::ranges::find_if(m_description.menu,
+                                           [&](const MenuItem& made) { return IsKeyOf(made.shortcut, message.wParam); });
+    if (item == m_description.menu.end())
+        return false;
+    m_program.commanded(m_description, item->command);
+    return true;
 }
 
 void Window::activate()
@@ -150,15 +248,17 @@ void Window::commanded(HWND control, WORD notification)
         return;
     if (pressed->kind == ControlKind::ComboBox && notification == CBN_SETFOCUS)
         SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(0, -1));
+    const bool chosen = pressed->kind == ControlKind::Option && notification == BN_CLICKED
+        && SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     if ((pressed->kind == ControlKind::Button && notification == BN_CLICKED)
-        || (pressed->kind == ControlKind::Link && notification == STN_CLICKED))
+        || (pressed->kind == ControlKind::Link && notification == STN_CLICKED) || chosen)
         m_program.pressed(m_description, pressed->name);
 }
 
 LRESULT Window::colourControl(HDC dc, HWND control) const
 {
     const Control* coloured = controlOf(control);
-    SetTextColor(dc, Ink(coloured ? coloured->traits.ink : kBlack));
+    SetTextColor(dc, ::Ink(coloured ? coloured->traits.ink : kBlack));
     SetBkColor(dc, Ground());
     return reinterpret_cast<LRESULT>(GroundBrush());
 }
@@ -173,7 +273,20 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
             commanded(reinterpret_cast<HWND>(lParam), HIWORD(wParam));
         else if (LOWORD(wParam) == IDOK)
             commanded(GetFocus(), BN_CLICKED);
+        else if (LOWORD(wParam) == IDCANCEL)
+            m_program.cancelled(m_description);
         return 0;
+    case WM_CONTEXTMENU: // from a control with no menu of its own, or the window itself
+        showMenu(lParam);
+        return 0;
+    case WM_SYSCOMMAND: {
+        const UINT item = (static_cast<UINT>(wParam) & 0xFFF0) - kFirstSystemMenuId;
+        if (item % kSystemMenuStep == 0 && item / kSystemMenuStep < m_description.menu.size()) {
+            m_program.commanded(m_description, m_description.menu[item / kSystemMenuStep].command);
+            return 0;
+        }
+        break;
+    }
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
             if (HWND focus = GetFocus(); focus && IsChild(m_hwnd, focus))
@@ -196,12 +309,9 @@ LRESULT Window::handle(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_CTLCOLORSTATIC:
     case WM_CTLCOLORBTN:
         return colourControl(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam));
-    case WM_DRAWITEM: { // only banners draw themselves
-        const auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-        if (const Control* banner = controlOf(item->hwndItem))
-            DrawBanner(*item, m_dpi, banner->traits);
+    case WM_DRAWITEM: // banners and canvases
+        draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
-    }
     case WM_SETCURSOR:
         if (const Control* link = controlOf(reinterpret_cast<HWND>(wParam));
             link && link->kind == ControlKind::Link && m_hand) {
@@ -248,6 +358,9 @@ bool HandleDialogKeys(MSG& message)
 {
     HWND root = GetAncestor(message.hwnd, GA_ROOT);
     wchar_t className[64]{};
-    return root && GetClassNameW(root, className, static_cast<int>(std::size(className)))
-        && std::wstring_view(className).starts_with(WindowClassPrefix()) && IsDialogMessageW(root, &message);
+    if (!root || !GetClassNameW(root, className, static_cast<int>(std::size(className)))
+        || !std::wstring_view(className).starts_with(WindowClassPrefix()))
+        return false;
+    auto* window = reinterpret_cast<Window*>(GetWindowLongPtrW(root, GWLP_USERDATA));
+    return (window && window->shortcut(message)) || IsDialogMessageW(root, &message);
 }

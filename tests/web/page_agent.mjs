@@ -36,10 +36,20 @@ export class PageAgent {
         return this.page.problems[0] ?? '';
     }
 
-    async click(window, control) {
+    async click(window, control, button = 'left') {
         const selector = `#${window}-${control}`;
         const made = await this.page.$(`${selector} input`) ?? await this.page.$(selector);
-        await made?.click();
+        await made?.click({ button });
+    }
+
+    rightClick(window, control) {
+        return this.click(window, control, 'right');
+    }
+
+    // The item of the program's menu where it is open (a browser's own menu is not part of
+    // the page).
+    async chooseMenuItem(item) {
+        await (await this.page.$(`.menu li:nth-child(${Number(item) + 1})`))?.click();
     }
 
     // Modifiers first, the key last, as puppeteer names them.
@@ -94,11 +104,13 @@ export class PageAgent {
         await this.page.mouse.up();
     }
 
+    // A list's lines each end in "\n" but the last.
     text(window, control) {
         return this.page.evaluate((id) => {
             const made = document.getElementById(id);
             const input = made?.matches('input') ? made : made?.querySelector('input');
-            return input ? input.value : made?.textContent ?? '';
+            const lines = made?.matches('ul') ? [...made.children].map((line) => line.textContent).join('\n') : null;
+            return input ? input.value : lines ?? made?.textContent ?? '';
         }, `${window}-${control}`);
     }
 

@@ -30,14 +30,14 @@ std::vector<std::string> Items(std::string_view list)
 // Puppeteer's name of the key.
 std::string KeyName(const Key& key)
 {
-    constexpr std::pair<Key::Name, std::string_view> kKeys[] = {{Key::Tab, "Tab"},
-                                                                {Key::Enter, "Enter"},
-                                                                {Key::Escape, "Escape"},
-                                                                {Key::Space, "Space"},
-                                                                {Key::Down, "ArrowDown"}};
+    constexpr std::pair<Key::Name, std::string_view> kKeys[] = {
+        {Key::Tab, "Tab"},     {Key::Enter, "Enter"},    {Key::Escape, "Escape"},
+        {Key::Space, "Space"}, {Key::Down, "ArrowDown"}, {Key::Menu, "ContextMenu"}};
     const auto named = std::ranges::find(kKeys, key.name, &std::pair<Key::Name, std::string_view>::first);
     if (named != std::end(kKeys))
         return std::string(named->second);
+    if (key.name == Key::Function)
+        return "F" + std::to_string(key.function);
     return std::string(1, static_cast<char>(std::tolower(static_cast<unsigned char>(key.character))));
 }
 
@@ -48,9 +48,16 @@ public:
     ~PageDriver() override { call({"closePage"}); }
 
     void click(std::string_view window, std::string_view control) override { call({"click", window, control}); }
+    void rightClick(std::string_view window, std::string_view control) override
+    {
+        call({"rightClick", window, control});
+    }
+    void chooseMenuItem(std::size_t item) override { call({"chooseMenuItem", std::to_string(item)}); }
     void press(const Key& key) override
     {
         std::vector<std::string_view> request{"press"};
+        if (key.ctrl)
+            request.push_back("Control");
         if (key.alt)
             request.push_back("Alt");
         if (key.shift)

@@ -8,7 +8,7 @@
 set -euo pipefail
 objdump=$1
 shift
-windows_dlls='^(kernel32|user32|gdi32|advapi32|shell32|comctl32|comdlg32|ole32|oleaut32|shlwapi|uxtheme|msvcrt)\.dll$'
+windows_dlls='^(kernel32|user32|gdi32|gdiplus|advapi32|shell32|comctl32|comdlg32|ole32|oleaut32|shlwapi|uxtheme|msvcrt)\.dll$'
 
 for program in "$@"; do
     headers=$("$objdump" -p "$program")

@@ -38,7 +38,7 @@ void Type(std::string_view utf8)
     }
 }
 
-void Click(HWND window)
+void Click(HWND window, bool right)
 {
     RECT place{};
     if (!window || !GetWindowRect(window, &place))
@@ -49,7 +49,7 @@ void Click(HWND window)
     inputs[0].mi.dx = MulDiv((place.left + place.right) / 2, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
     inputs[0].mi.dy = MulDiv((place.top + place.bottom) / 2, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
     inputs[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
-    inputs[2].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    inputs[1].mi.dwFlags = right ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_LEFTDOWN;
+    inputs[2].mi.dwFlags = right ? MOUSEEVENTF_RIGHTUP : MOUSEEVENTF_LEFTUP;
     SendInput(3, inputs, sizeof(INPUT));
 }

@@ -14,5 +14,5 @@ void PressKey(WORD key, const std::vector<WORD>& modifiers = {});
 // Types the text character by character, whatever the keyboard layout.
 void Type(std::string_view utf8);
 
-// A left click in the middle of the window, if there is one.
-void Click(HWND window);
+// A click in the middle of the window, if there is one, with the left button or the right.
+void Click(HWND window, bool right = false);

@@ -86,11 +86,10 @@ void PutOnClipboard(std::string_view text)
 
 WORD VirtualKey(const Key& key)
 {
-    constexpr std::pair<Key::Name, WORD> kKeys[] = {{Key::Tab, VK_TAB},
-                                                    {Key::Enter, VK_RETURN},
-                                                    {Key::Escape, VK_ESCAPE},
-                                                    {Key::Space, VK_SPACE},
-                                                    {Key::Down, VK_DOWN}};
+    constexpr std::pair<Key::Name, WORD> kKeys[] = {{Key::Tab, VK_TAB},     {Key::Enter, VK_RETURN}, {Key::Escape, VK_ESCAPE},
+                                                    {Key::Space, VK_SPACE}, {Key::Down, VK_DOWN},    {Key::Menu, VK_APPS}};
+    if (key.name == Key::Function)
+        return static_cast<WORD>(VK_F1 + key.function - 1);
     const auto named = std::ranges::find(kKeys, key.name, &std::pair<Key::Name, WORD>::first);
     return named == std::end(kKeys) ? static_cast<WORD>(key.character) : named->second; // letters: their capitals
 }
@@ -133,9 +132,29 @@ public:
     }
 
     void click(std::string_view window, std::string_view name) override { Click(control(window, name)); }
+    void rightClick(std::string_view window, std::string_view name) override { Click(control(window, name), true); }
+    // The popup menu open in the program: its item by the keyboard where it is the program's
+    // own (its items' identifiers tell), or else closed.
+    void chooseMenuItem(std::size_t item) override
+    {
+        settle();
+        HWND popup = FindWindowW(L"#32768", nullptr);
+        if (!popup)
+            return;
+        const auto menu = reinterpret_cast<HMENU>(SendMessageW(popup, MN_GETHMENU, 0, 0));
+        if (GetMenuItemID(menu, 0) < kFirstMenuId || item >= static_cast<std::size_t>(GetMenuItemCount(menu))) {
+            PressKey(VK_ESCAPE);
+            return;
+        }
+        for (std::size_t down = 0; down <= item; ++down)
+            PressKey(VK_DOWN);
+        PressKey(VK_RETURN);
+    }
     void press(const Key& key) override
     {
         std::vector<WORD> modifiers;
+        if (key.ctrl)
+            modifiers.push_back(VK_CONTROL);
         if (key.alt)
             modifiers.push_back(VK_MENU);
         if (key.shift)
@@ -181,10 +200,20 @@ public:
                      SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 
+    // A list's lines, read one by one (LB_GETTEXT crosses processes too).
     std::string text(std::string_view window, std::string_view name) const override
     {
         HWND shown = control(window, name);
-        return shown ? WindowText(shown) : std::string();
+        if (!shown || ControlNamed(*DescriptionOf(GetParent(shown)), name).kind != ControlKind::List)
+            return shown ? WindowText(shown) : std::string();
+        std::string lines;
+        const LRESULT count = SendMessageW(shown, LB_GETCOUNT, 0, 0);
+        for (LRESULT line = 0; line < count; ++line) {
+            std::array<wchar_t, 512> buffer{};
+            const LRESULT length = SendMessageW(shown, LB_GETTEXT, static_cast<WPARAM>(line), reinterpret_cast<LPARAM>(buffer.data()));
+            lines += (line ? "\n" : "") + Utf8(std::wstring_view(buffer.data(), static_cast<std::size_t>(std::max<LRESULT>(length, 0))));
+        }
+        return lines;
     }
     std::string focus() const override { return nameOf(threadInfo().hwndFocus); }
     std::string active() const override { return nameOf(threadInfo().hwndActive); }

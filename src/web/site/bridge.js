@@ -27,19 +27,31 @@ function toModule(text, pointer, capacity) {
 }
 
 // What the module asks of the page: windows and controls by their places in the program's
-// lists, texts in UTF-8.
+// lists, texts in UTF-8, a list's lines each ended by "\n" but the last.
 const pageImports = {
     open: (index, around) => makeWindow(index, around),
     activate: (index) => activate(index),
     close: (index) => closeWindow(index),
     text: (index, control, buffer, capacity) => {
         const made = inputOf(openWindows[index].controls[control]);
-        return toModule(made.value ?? made.textContent, buffer, capacity);
+        const lines = made.tagName === 'UL' ? [...made.children].map((line) => line.textContent).join('\n') : null;
+        return toModule(lines ?? made.value ?? made.textContent, buffer, capacity);
     },
     setText: (index, control, text, length) => {
         const made = inputOf(openWindows[index].controls[control]);
-        made[made.tagName === 'INPUT' ? 'value' : 'textContent'] = fromModule(text, length);
+        const shown = fromModule(text, length);
+        if (made.tagName === 'UL')
+            made.replaceChildren(...shown.split('\n').map((line) => Object.assign(element('li', ''), { textContent: line })));
+        else
+            made[made.tagName === 'INPUT' ? 'value' : 'textContent'] = shown;
     },
+    box: (index, place) => new Int32Array(moduleExports.memory.buffer, place, 4).set(box(openWindows[index])),
+    desktopBox: (place) => {
+        const desktop = document.getElementById('desktop');
+        new Int32Array(moduleExports.memory.buffer, place, 4).set([0, 0, desktop.clientWidth, desktop.clientHeight]);
+    },
+    move: (index, left, top) => move(openWindows[index], left, top),
+    ...painterImports,
     moveFocus: (index, control) => {
         openWindows[index].focus = inputOf(openWindows[index].controls[control]);
         if (activeWindow === index)

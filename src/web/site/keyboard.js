@@ -1,7 +1,8 @@
-// Morvane in the browser, the keyboard, as on the desktop: Alt with a letter presses the
-// button of the active window whose access key it is; Tab and Shift+Tab go round the
-// active window's controls, and an input reached so has its text selected, so that
-// typing replaces it. Before the module is ready, a key that presses a button waits for
+// Morvane in the browser, the keyboard, as on the desktop: a shortcut of the active
+// window's menu chooses its item; Alt with a letter presses the button (or chooses the
+// option) of the active window whose access key it is; Esc is the window's to answer; Tab
+// and Shift+Tab go round the active window's controls, and an input reached so has its
+// text selected, so that typing replaces it. Before the module is ready, a key that presses a button waits for
 // it (bridge.js), and so does what is typed after.
 'use strict';
 
@@ -9,20 +10,26 @@ function onKey(event) {
     const win = moduleExports ? openWindows[activeWindow] : openWindows.find(Boolean); // the main window, drawn early
     if (!win)
         return;
-    if (event.altKey && !event.ctrlKey && event.key.length === 1) {
-        const button = win.client.querySelector(`button[data-key="${event.key.toUpperCase()}"]`);
+    const item = shortcutOf(win, event);
+    if (item >= 0) {
+        event.preventDefault();
+        choose(win, item);
+    } else if (event.altKey && !event.ctrlKey && event.key.length === 1) {
+        const button = win.client.querySelector(`[data-key="${event.key.toUpperCase()}"]`);
         if (!button)
             return;
         event.preventDefault();
         button.focus();
         button.click();
+    } else if (event.key === 'Escape' && !event.defaultPrevented) {
+        whenReady(() => moduleExports.cancelled(win.index));
     } else if (event.key === 'Tab') {
         const order = focusable(win);
         const at = order.indexOf(document.activeElement);
         const next = order[at < 0 ? 0 : (at + (event.shiftKey ? -1 : 1) + order.length) % order.length];
         event.preventDefault();
         next?.focus();
-        if (next?.matches('input'))
+        if (next?.matches('input:not([type=radio])'))
             next.select();
     }
 }

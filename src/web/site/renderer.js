@@ -31,6 +31,14 @@ function look(made, control) {
 // The element that holds a control's text: a combo box's field, or the control itself.
 const inputOf = (made) => made.input ?? made;
 
+// A button's or an option's caption, with the character its access key marks underlined.
+function writeCaption(made, control) {
+    const [before, marked, after] = control.caption;
+    made.append(before);
+    element('u', '', made).textContent = marked;
+    made.append(after);
+}
+
 // One control of the window, as its kind draws it in the page; `pressed` reports a press
 // of a button or a click on a link.
 function makeControl(win, index, parents, pressed) {
@@ -56,17 +64,30 @@ function makeControl(win, index, parents, pressed) {
     case 'comboBox':
         made = makeComboBox(control, parent, id);
         break;
-    case 'button': {
-        const [before, marked, after] = control.caption; // around the character its access key marks
+    case 'button':
         made = element('button', 'button', parent);
         made.type = 'button';
-        made.append(before);
-        element('u', '', made).textContent = marked;
-        made.append(after);
         made.dataset.key = control.accessKey;
+        writeCaption(made, control);
         made.addEventListener('click', () => pressed(index));
         break;
-    }
+    case 'option': // a radio button, in its label
+        made = element('label', 'option', parent);
+        made.input = element('input', '', made);
+        Object.assign(made.input, { type: 'radio', name: `${win.description.name}-options`, checked: control.chosen });
+        made.input.dataset.key = control.accessKey;
+        writeCaption(element('span', '', made), control);
+        made.input.addEventListener('change', () => pressed(index));
+        break;
+    case 'canvas': // the module paints it (painter.js)
+        made = element('figure', 'canvas', parent);
+        made.append(document.createElementNS('http://www.w3.org/2000/svg', 'svg'));
+        made.firstChild.setAttribute('role', 'img');
+        made.firstChild.setAttribute('aria-label', control.spokenName);
+        break;
+    case 'list':
+        made = element('ul', 'lines', parent);
+        break;
     case 'banner':
         made = element('h1', 'banner', parent);
         made.style.backgroundColor = control.face;
@@ -95,7 +116,7 @@ function makeControl(win, index, parents, pressed) {
     look(made, control);
     if (control.tip)
         inputOf(made).title = control.tip;
-    if (control.spokenName && control.kind !== 'banner')
+    if (control.spokenName && control.kind !== 'banner' && control.kind !== 'canvas')
         inputOf(made).setAttribute('aria-label', control.spokenName);
     if (control.spokenDescription)
         inputOf(made).setAttribute('aria-description', control.spokenDescription);

@@ -17,7 +17,8 @@ function makeWindow(index, around) {
     }
     const description = pageLanguage.windows[index];
     const win = { index, description, controls: [], focus: null };
-    win.element = element('section', description.main ? 'window main' : 'window dialog', document.getElementById('desktop'));
+    const kind = description.main ? 'main' : description.beside ? 'beside' : 'dialog';
+    win.element = element('section', `window ${kind}`, document.getElementById('desktop'));
     win.element.hidden = true;
     win.element.dataset.name = description.name;
     win.element.setAttribute('role', description.main ? 'region' : 'dialog');
@@ -51,12 +52,33 @@ function makeWindow(index, around) {
         else // the program puts the focus in the year box as it starts; the person's comes after
             waiting.push(() => event.target.focus());
     });
+    win.element.addEventListener('contextmenu', (event) => onContextMenu(event, win));
     win.element.addEventListener('mousedown', (event) => {
         if (activeWindow !== index && !event.target.closest('button, input'))
             activate(index);
     });
     win.centre = around >= 0 && openWindows[around] ? openWindows[around] : null;
     openWindows[index] = win;
+}
+
+// A window's box in the desktop, as left, top, width and height; one not shown yet is
+// measured as it will be.
+function box(win) {
+    const hidden = win.element.hidden;
+    win.element.style.visibility = hidden ? 'hidden' : '';
+    win.element.hidden = false;
+    const desktop = document.getElementById('desktop').getBoundingClientRect();
+    const made = win.element.getBoundingClientRect();
+    win.element.hidden = hidden;
+    win.element.style.visibility = '';
+    return [made.left - desktop.left, made.top - desktop.top, made.width, made.height].map(Math.round);
+}
+
+// Where the program places a window, rather than centred on another.
+function move(win, left, top) {
+    win.element.style.left = `${left}px`;
+    win.element.style.top = `${top}px`;
+    win.placed = true;
 }
 
 function centre(win) {
@@ -100,7 +122,8 @@ function activate(index) {
         return;
     if (win.element.hidden) {
         win.element.hidden = false;
-        centre(win);
+        if (!win.placed)
+            centre(win);
     }
     win.element.style.zIndex = ++frontWindow;
     (win.focus ?? focusable(win)[0])?.focus();
@@ -118,4 +141,5 @@ function closeWindow(index) {
 }
 
 // The window's controls that take the focus, in their Tab order.
-const focusable = (win) => [...win.client.querySelectorAll('input, button:not(.opener)')];
+// (Of a group of options, the one chosen, as the arrows go round the group.)
+const focusable = (win) => [...win.client.querySelectorAll('input:not([type=radio]:not(:checked)), button:not(.opener)')];
