@@ -1,6 +1,8 @@
 // Saves pictures of the page after a reading for 81 and the first sex of the list, at a
-// desktop's size and at a phone's, in each language: web-desktop.png and web-phone.png,
-// then web-desktop-zh-Hans.png and so on. The web build puts it beside the page's test
+// desktop's size and at a phone's, in each language, then with its compass opened by F2,
+// with north and with south at the top: web-desktop.png, web-compass-desktop.png and
+// web-compass-south-desktop.png, web-phone.png and so on, then web-desktop-zh-Hans.png
+// and so on. The web build puts it beside the page's test
 // packages it uses, after scripts/test or ctest --preset web:
 //   node build/web/tests/web/web_screenshots.mjs build/web/site docs/screenshots
 import { join } from 'node:path';
@@ -19,7 +21,16 @@ for (const tag of await siteLanguages(site)) {
         await agent.press('ArrowDown');
         await agent.click('Form1', 'Command1');
         await agent.settle();
-        await agent.page.screenshot({ path: join(out, `${name}${tag === 'en' ? '' : `-${tag}`}.png`), fullPage: width < 500 });
+        const suffix = `${tag === 'en' ? '' : `-${tag}`}.png`;
+        await agent.page.screenshot({ path: join(out, `${name}${suffix}`), fullPage: width < 500 });
+        await agent.press('F2');
+        await agent.settle();
+        const compass = name.replace('web-', 'web-compass-');
+        await agent.page.screenshot({ path: join(out, `${compass}${suffix}`), fullPage: width < 500 });
+        await agent.click('Compass', 'Option2');
+        await agent.settle();
+        await agent.page.screenshot({ path: join(out, `${compass.replace('compass-', 'compass-south-')}${suffix}`),
+            fullPage: width < 500 });
         await agent.closePage();
     }
 }

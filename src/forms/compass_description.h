@@ -1,8 +1,9 @@
 #pragma once
 
 // The compass window: the person's eight directions as a picture (compass.h draws it), the
-// way it is turned, and the eight as lines of text that screen readers read one by one.
-// It opens beside the main window and closes by Esc or its close button.
+// way it is turned, the eight as lines of text that screen readers read one by one, and
+// the reading printed or copied. It opens beside the main window and closes by Esc or its
+// close button.
 #include "window_description.h"
 #include "window_menu.h"
 
@@ -23,10 +24,14 @@ inline constexpr auto kCompassControls = std::to_array<Control>({
      {.command = Command::SouthUp}},
     {ControlKind::List,    kCompassList,       "",                  { 120, 6900, 5760, 2475},
      {.spokenName = "Your eight directions"}},
+    {ControlKind::Button,  "Command1",         "&Print\u2026",      { 120, 9495, 1455,  375},
+     {.command = Command::Print}},
+    {ControlKind::Button,  "Command2",         "C&opy the reading", {1680, 9495, 2415,  375},
+     {.command = Command::Copy}},
 });
 // clang-format on
 
-inline constexpr WindowDescription kCompassWindow{"Compass", " Compass", 6000, 9495,
+inline constexpr WindowDescription kCompassWindow{"Compass", " Compass", 6000, 9990,
                                                   WindowKind::Dialog, kCompassControls, {}, kWindowMenu,
                                                   Command::Close, Placement::Beside};
 

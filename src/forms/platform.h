@@ -3,6 +3,7 @@
 #include "drawing.h"
 #include "window_description.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -45,6 +46,13 @@ public:
     virtual std::string decimalSeparator() const = 0;
     // Ends the program once the event at hand is handled.
     virtual void quit() = 0;
+    // Prints, as the person chooses in the platform's print dialog, the sheet made for the
+    // size of its page in logical units; where the person cancels, nothing is printed.
+    virtual void print(const std::function<Drawing(double width, double height)>& sheet) = 0;
+    // Puts the text on the clipboard.
+    virtual void copy(std::string_view text) = 0;
+    // Today's date where the person is, as ISO 8601 writes it: 2026-12-08.
+    virtual std::string today() const = 0;
 
 protected:
     ~Platform() = default;

@@ -58,7 +58,47 @@ void Program::commanded(const WindowDescription& window, Command command)
         return turnCompass(Orientation::NorthUp);
     case Command::SouthUp:
         return turnCompass(Orientation::SouthUp);
+    case Command::Print: // the reading is the main window's, and goes with it
+        if (shown(kForm1))
+            m_platform.print([this](double width, double height) { return sheet(width, height); });
+        return;
+    case Command::Copy:
+        if (shown(kForm1))
+            m_platform.copy(readingText());
+        return;
     }
+}
+
+// The two inputs, each its caption and what its box shows.
+// The two inputs, each its caption and what its box shows; none once the main window is closed.
+std::vector<ReadingRow> Program::inputRows() const
+{
+    const WindowDescription& form1 = m_localized.window(kForm1);
+    std::vector<ReadingRow> rows;
+    for (const std::string_view box : {kYearBox, kSexBox}) {
+        if (const ShownWindow* open = shown(kForm1))
+            rows.push_back({{}, std::string(CaptionOf(form1, box)->text), " " + open->text(box)});
+    }
+    return rows;
+}
+
+std::vector<ReadingRow> Program::readingRows() const
+{
+    const ShownWindow* form1 = shown(kForm1);
+    if (!form1)
+        return {};
+    return ReadingRows(m_localized.window(kForm1), [form1](std::string_view label) { return form1->text(label); });
+}
+
+Drawing Program::sheet(double width, double height) const
+{
+    return ReadingSheet(readingRows(), {inputRows(), m_platform.today()},
+                        CompassDrawing(m_shown, m_orientation, m_localized), width, height, m_localized);
+}
+
+std::string Program::readingText() const
+{
+    return ReadingText(inputRows(), readingRows());
 }
 
 void Program::activated(const WindowDescription& window)
@@ -106,8 +146,7 @@ void Program::calculate()
         m_shown[static_cast<std::size_t>(*label.traits.shows)] = *text;
     }
     updateCompass();
-    m_platform.announce(SpokenReading(m_localized.window(kForm1), m_localized.text(kSentenceEnd),
-                                      [&form1](std::string_view label) { return form1.text(label); }));
+    m_platform.announce(SpokenReading(readingRows(), m_localized.text(kSentenceEnd)));
 }
 
 void Program::reset()

@@ -6,6 +6,7 @@
 #include "form1_description.h"
 #include "localized.h"
 #include "platform.h"
+#include "reading_sheet.h"
 
 #include <array>
 #include <map>
@@ -39,6 +40,11 @@ public:
     void commanded(const WindowDescription& window, Command command);
     // A person pressed Esc in the window.
     void cancelled(const WindowDescription& window) { commanded(window, window.escape); }
+
+    // The reading as the main window shows it: on a printed page of the size in logical
+    // units, and as text, one row a line.
+    Drawing sheet(double width, double height) const;
+    std::string readingText() const;
     // One of the program's windows became the active one. The main window's activation
     // puts the default tip in place when it follows start-up or one of the program's own
     // dialogs; a return from another application, which front ends do not report, puts
@@ -51,6 +57,8 @@ public:
 private:
     void calculate();
     void reset();
+    std::vector<ReadingRow> inputRows() const;
+    std::vector<ReadingRow> readingRows() const;
     void openCompass();
     void turnCompass(Orientation orientation);
     // Draws the compass anew from what the labels show, where it is open.

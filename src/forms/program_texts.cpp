@@ -68,6 +68,8 @@ std::vector<ProgramText> ProgramTexts()
     add(kNorthAtTheTop, "Compass Picture1, under the compass");
     add(kSouthAtTheTop, "Compass Picture1, under the compass");
     add(kCompassEmpty, "Compass Picture1 and List1, before any reading");
+    add(kVersionLine, "the printed sheet, under the product's name");
+    add(kPrintedLine, "the printed sheet, the day it is printed on, as 2026-12-08");
     add(kCompassLine, "Compass List1, a line: {direction}, {star} and {verdict} as shown, {meaning} as above");
     return texts;
 }

@@ -2,8 +2,7 @@
 
 namespace morvane::forms {
 
-std::string SpokenReading(const WindowDescription& form1, std::string_view sentenceEnd,
-                          const std::function<std::string(std::string_view label)>& shownText)
+std::string SpokenReading(const std::vector<ReadingRow>& rows, std::string_view sentenceEnd)
 {
     // Sentences, so that a speech synthesizer pauses between rows; a value label's text
     // brings its own leading blank, which stands for the end's.
@@ -14,12 +13,8 @@ std::string SpokenReading(const WindowDescription& form1, std::string_view sente
                                                                               : sentenceEnd;
         spoken += sentence;
     };
-    for (const Control& control : form1.controls) {
-        if (control.kind == ControlKind::Frame)
-            say(control.text);
-        else if (const Control* caption = CaptionOf(form1, control.name); control.traits.shows)
-            say((caption ? std::string(caption->text) : std::string()) + shownText(control.name));
-    }
+    for (const ReadingRow& row : rows)
+        say(row.caption + row.value);
     return spoken;
 }
 

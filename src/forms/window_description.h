@@ -94,6 +94,8 @@ enum class Command {
     Compass, // opens the compass of the person's directions, or brings it to the front
     NorthUp, // draws the compass with north at the top
     SouthUp, // with south at the top
+    Print, // prints the reading on one page, as the person chooses in the print dialog
+    Copy, // puts the reading on the clipboard as text
 };
 
 // A key that runs a command from anywhere in a window: a function key alone, or Ctrl

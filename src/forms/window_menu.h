@@ -10,9 +10,12 @@
 namespace morvane::forms {
 
 // F2 is free everywhere: Qt's line edit takes several Ctrl letters on Linux, Windows' edit
-// others, and the browsers most of the rest.
+// others, and the browsers most of the rest; no control takes Ctrl+P, which prints
+// everywhere.
 inline constexpr auto kWindowMenu = std::to_array<MenuItem>({
     {"&Compass", Command::Compass, {.function = 2}},
+    {"&Print\u2026", Command::Print, {.letter = 'P'}},
+    {"C&opy the reading", Command::Copy},
 });
 
 // A shortcut as menus show it: "F2", "Ctrl+P".

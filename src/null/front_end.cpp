@@ -316,6 +316,11 @@ void FrontEnd::openPage(std::string_view fileName)
     m_opened.push_back(HelpPage(std::filesystem::current_path() / fileName, m_pages / fileName, isFile).string());
 }
 
+void FrontEnd::print(const std::function<Drawing(double width, double height)>& sheet)
+{
+    m_printed = sheet(kA4Width, kA4Height);
+}
+
 void FrontEnd::quit()
 {
     for (const auto& window : m_windows) {

@@ -56,6 +56,9 @@ public:
     std::pair<int, int> centre(const WindowDescription* window) const; // of the screen for none
     std::vector<std::string> takeOpened() { return std::exchange(m_opened, {}); }
     std::vector<std::string> takeSpoken() { return std::exchange(m_spoken, {}); }
+    const std::string& clipboard() const { return m_clipboard; }
+    // The sheet the program last printed, on a page of A4.
+    const morvane::forms::Drawing& printed() const { return m_printed; }
     bool ended() const { return m_ended; }
     const std::vector<std::string>& faults() const { return m_faults; }
 
@@ -69,6 +72,9 @@ private:
     void announce(std::string_view text) override { m_spoken.emplace_back(text); }
     std::string decimalSeparator() const override { return "."; }
     void quit() override;
+    void print(const std::function<morvane::forms::Drawing(double width, double height)>& sheet) override;
+    void copy(std::string_view text) override { m_clipboard = text; }
+    std::string today() const override { return "2026-12-08"; }
 
     Window* made(const WindowDescription& window) const; // and not closed
     Window* shown(const WindowDescription& window) const;
@@ -84,6 +90,8 @@ private:
     std::vector<std::string> m_opened;
     std::vector<std::string> m_spoken;
     std::vector<std::string> m_faults;
+    std::string m_clipboard;
+    morvane::forms::Drawing m_printed;
     bool m_ended = false;
     morvane::forms::Program m_program;
 };

@@ -1,13 +1,18 @@
 #include "front_end.h"
 
 #include "help_page.h"
+#include "printer.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QDate>
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QScreen>
 #include <QUrl>
 #include <QWindow>
@@ -94,4 +99,23 @@ std::string FrontEnd::decimalSeparator() const
 void FrontEnd::quit()
 {
     QCoreApplication::quit();
+}
+
+// Qt's print dialog, whose "Print to file" gives a PDF, for the active window.
+void FrontEnd::print(const std::function<Drawing(double width, double height)>& sheet)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, QApplication::activeWindow());
+    if (dialog.exec() == QDialog::Accepted)
+        PrintSheet(printer, sheet, m_program.localized().language());
+}
+
+void FrontEnd::copy(std::string_view text)
+{
+    QGuiApplication::clipboard()->setText(FromUtf8(text));
+}
+
+std::string FrontEnd::today() const
+{
+    return QDate::currentDate().toString(Qt::ISODate).toStdString();
 }

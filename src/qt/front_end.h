@@ -22,6 +22,8 @@ public:
     // Opens the main window, as the program starts.
     void start() { m_program.start(); }
 
+    const morvane::forms::Program& program() const { return m_program; }
+
 private:
     // Platform
     morvane::forms::ShownWindow& open(const morvane::forms::WindowDescription& window,
@@ -31,6 +33,9 @@ private:
     void announce(std::string_view text) override;
     std::string decimalSeparator() const override;
     void quit() override;
+    void print(const std::function<morvane::forms::Drawing(double width, double height)>& sheet) override;
+    void copy(std::string_view text) override;
+    std::string today() const override;
 
     morvane::forms::Program m_program; // in the language the environment names, as gettext picks it
     QTranslator m_qtTexts; // Qt's own, its menus' among them, in that language

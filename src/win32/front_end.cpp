@@ -1,12 +1,15 @@
 #include "front_end.h"
 
 #include "help_page.h"
+#include "printer.h"
 #include "shell.h"
 #include "text.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <algorithm>
+#include <cstdio>
 
 using namespace morvane::forms;
 
@@ -76,4 +79,45 @@ void FrontEnd::openPage(std::string_view fileName)
 std::string FrontEnd::decimalSeparator() const
 {
     return UserDecimalSeparator();
+}
+
+// Windows' print dialog, whose Microsoft Print to PDF gives a PDF, for the active window.
+void FrontEnd::print(const std::function<Drawing(double width, double height)>& sheet)
+{
+    PRINTDLGEXW dialog{};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = GetActiveWindow() ? GetActiveWindow() : m_hiddenOwner;
+    dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_NOCURRENTPAGE | PD_USEDEVMODECOPIESANDCOLLATE;
+    dialog.nStartPage = START_PAGE_GENERAL;
+    if (SUCCEEDED(PrintDlgExW(&dialog)) && dialog.dwResultAction == PD_RESULT_PRINT)
+        PrintSheet(dialog.hDC, sheet, m_program.localized().language());
+    if (dialog.hDC)
+        DeleteDC(dialog.hDC);
+    GlobalFree(dialog.hDevMode);
+    GlobalFree(dialog.hDevNames);
+}
+
+void FrontEnd::copy(std::string_view text)
+{
+    const std::wstring wide = Wide(text);
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+    if (!memory || !OpenClipboard(m_hiddenOwner)) {
+        GlobalFree(memory);
+        return;
+    }
+    std::copy_n(wide.c_str(), wide.size() + 1, static_cast<wchar_t*>(GlobalLock(memory)));
+    GlobalUnlock(memory);
+    EmptyClipboard();
+    if (!SetClipboardData(CF_UNICODETEXT, memory)) // the clipboard owns it once it takes it
+        GlobalFree(memory);
+    CloseClipboard();
+}
+
+std::string FrontEnd::today() const
+{
+    SYSTEMTIME now{};
+    GetLocalTime(&now);
+    char date[16];
+    std::snprintf(date, sizeof date, "%04u-%02u-%02u", now.wYear, now.wMonth, now.wDay);
+    return date;
 }

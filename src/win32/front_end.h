@@ -32,6 +32,9 @@ private:
     void announce(std::string_view text) override { m_screenReader.announce(text); }
     std::string decimalSeparator() const override;
     void quit() override { PostQuitMessage(0); }
+    void print(const std::function<morvane::forms::Drawing(double width, double height)>& sheet) override;
+    void copy(std::string_view text) override;
+    std::string today() const override;
 
     Painting m_painting; // before the windows, and after them
     morvane::forms::Program m_program; // in the user's preferred language

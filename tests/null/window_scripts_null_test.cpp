@@ -81,6 +81,7 @@ public:
     }
     std::vector<std::string> takeOpened() override { return frontEnd.takeOpened(); }
     std::vector<std::string> takeSpoken() override { return frontEnd.takeSpoken(); }
+    std::string clipboard() const override { return frontEnd.clipboard(); }
     bool exists(const std::string& page) const override { return std::filesystem::is_regular_file(page); }
     bool ended() const override { return frontEnd.ended(); }
     std::string fault() const override { return frontEnd.faults().empty() ? "" : frontEnd.faults().front(); }

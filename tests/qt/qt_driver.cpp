@@ -229,6 +229,7 @@ public:
     }
     std::vector<std::string> takeOpened() override { return std::exchange(m_opened, {}); }
     std::vector<std::string> takeSpoken() override { return std::exchange(Announcements(), {}); }
+    std::string clipboard() const override { return QApplication::clipboard()->text().toStdString(); }
     bool exists(const std::string& page) const override { return QFileInfo(QString::fromStdString(page)).isFile(); }
     bool ended() const override { return m_ended; }
     void settle() override
@@ -243,6 +244,8 @@ public:
         m_ended = m_ended || (watched == qApp && event->type() == QEvent::Quit);
         return watched == qApp && event->type() == QEvent::Quit;
     }
+
+    const FrontEnd& frontEnd() const { return *m_frontEnd; }
 
     Q_INVOKABLE void record(const QUrl& url)
     {
@@ -280,6 +283,11 @@ private:
 std::unique_ptr<FrontEndDriver> StartQtProgram(Language language)
 {
     return std::make_unique<QtDriver>(language);
+}
+
+const Program& ProgramOf(const FrontEndDriver& driver)
+{
+    return static_cast<const QtDriver&>(driver).frontEnd().program();
 }
 
 QWidget* OpenWindow(std::string_view name)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "program.h"
 #include "script_player.h"
 
 #include <memory>
@@ -17,3 +18,6 @@ std::unique_ptr<FrontEndDriver> StartQtProgram(morvane::forms::Language language
 
 // The shown window of that name, or none.
 QWidget* OpenWindow(std::string_view name);
+
+// The program the driver runs.
+const morvane::forms::Program& ProgramOf(const FrontEndDriver& driver);

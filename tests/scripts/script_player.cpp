@@ -171,6 +171,8 @@ std::string ScriptPlayer::shown(const std::string& what) const
 {
     if (what == "focus" || what == "active")
         return what == "focus" ? m_driver.focus() : m_driver.active();
+    if (what == "clipboard")
+        return m_driver.clipboard();
     if (what != "reading") {
         const auto [window, control] = Target(what);
         return m_driver.text(window, control);

@@ -60,10 +60,11 @@ public:
     virtual std::string active() const = 0;
     virtual std::vector<ScreenPoint> centres(std::string_view window) const = 0;
     // What the program asked the browser to open (a web address, or a page by its path or
-    // address) and told screen readers, since the last call; whether a page it opened
-    // exists; and whether the program has ended.
+    // address) and told screen readers, since the last call; the clipboard's text; whether
+    // a page it opened exists; and whether the program has ended.
     virtual std::vector<std::string> takeOpened() = 0;
     virtual std::vector<std::string> takeSpoken() = 0;
+    virtual std::string clipboard() const = 0;
     virtual bool exists(const std::string& page) const = 0;
     virtual bool ended() const = 0;
     // What went wrong beside the windows, or "": for the front end with no toolkit, a call

@@ -26,6 +26,7 @@
 //                          main window on the screen), centred <dialog> (on the main window),
 //                          running (the program runs, and goes on running a while), ended,
 //                          reading "<each value label, in the main window's order>|...",
+//                          clipboard "<its text>",
 //                          spoken "<text>": what screen readers were told since the last such
 //                          check (spoken "": nothing)
 #include "language.h"

@@ -139,6 +139,10 @@ export class PageAgent {
             + address);
     }
 
+    clipboard() {
+        return this.page.evaluate(() => navigator.clipboard.readText());
+    }
+
     takeSpoken() {
         return this.page.evaluate(() => window.morvaneSpoken.splice(0));
     }

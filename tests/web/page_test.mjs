@@ -42,7 +42,8 @@ async function lookAt(page, when, phone) {
         }
         for (const window of document.querySelectorAll('section.window:not([hidden])')) {
             const box = window.getBoundingClientRect();
-            if (box.left < 0 || box.right > innerWidth || box.top < 0)
+            const placed = getComputedStyle(window).position === 'absolute'; // in the page's flow on a phone
+            if (box.left < 0 || box.right > innerWidth || (placed && box.top < 0))
                 wrong.push(`${window.dataset.name} is partly out of sight`);
         }
         if (document.documentElement.scrollWidth > innerWidth)
@@ -76,6 +77,71 @@ function readingsCutOff() {
     return cut;
 }
 
+// The WCAG 2 contrast ratio of two CSS colours, "rgb(r, g, b)".
+function contrast(one, other) {
+    const luminance = (css) => 0.05 + css.match(/\d+/g).slice(0, 3).map(Number).map((c) => c / 255)
+        .map((c) => (c <= 0.03928 ? c / 12.92 : ((c + 0.055) / 1.055) ** 2.4))
+        .reduce((sum, c, at) => sum + c * [0.2126, 0.7152, 0.0722][at], 0);
+    return Math.max(luminance(one), luminance(other)) / Math.min(luminance(one), luminance(other));
+}
+
+// The compass after a reading for 81 and the first sex of the list, with north and with
+// south at the top: each sector's tint at its rim, good for north, east, south-east and
+// south, as drawn (a picture of the page, its pixels read in a page of their own); and
+// each text at 4.5:1 or more against the sector under it.
+async function compassProblems(page) {
+    const found = [];
+    for (const [option, turn] of [['Option1', 0], ['Option2', 180]]) {
+        await page.click(`#Compass-${option} input`);
+        const svg = await page.$('#Compass-Picture1 svg');
+        const box = await svg.boundingBox();
+        const { rim, tints, texts } = await page.evaluate((turned) => {
+            const svg = document.querySelector('#Compass-Picture1 svg');
+            const circle = svg.querySelector('circle');
+            const scale = svg.getBoundingClientRect().width / svg.viewBox.baseVal.width;
+            const colour = (made) => getComputedStyle(made).fill;
+            const under = (text) => {
+                const box = text.getBoundingClientRect();
+                return document.elementsFromPoint(box.left + box.width / 2, box.top + box.height / 2)
+                    .find((made) => ['polygon', 'circle', 'rect'].includes(made.tagName));
+            };
+            return {
+                rim: [circle.cx.baseVal.value * scale, circle.cy.baseVal.value * scale, 0.9 * circle.r.baseVal.value * scale],
+                tints: morvaneDescriptions.palette.slice(2, 4),
+                texts: [...svg.querySelectorAll('text')].map((text) => [text.textContent, colour(text), under(text) && colour(under(text))]),
+            };
+        }, turn);
+        const shot = await svg.screenshot({ encoding: 'base64' });
+        const pixels = await browser.newPage();
+        const seen = await pixels.evaluate(async (png, points) => {
+            const picture = new Image();
+            picture.src = `data:image/png;base64,${png}`;
+            await picture.decode();
+            const canvas = Object.assign(document.createElement('canvas'), { width: picture.width, height: picture.height });
+            canvas.getContext('2d').drawImage(picture, 0, 0);
+            const ratio = picture.width / points.width;
+            return points.at.map(([x, y]) => {
+                const [r, g, b] = canvas.getContext('2d').getImageData(Math.round(x * ratio), Math.round(y * ratio), 1, 1).data;
+                return `#${[r, g, b].map((c) => c.toString(16).padStart(2, '0')).join('')}`;
+            });
+        }, shot, { width: box.width, at: [0, 45, 90, 135, 180, 225, 270, 315].map((bearing) => {
+            const angle = (bearing + turn) * Math.PI / 180;
+            return [rim[0] + rim[2] * Math.sin(angle), rim[1] - rim[2] * Math.cos(angle)];
+        }) });
+        await pixels.close();
+        seen.forEach((tint, at) => {
+            const expected = [0, 90, 135, 180].includes(at * 45) ? tints[0] : tints[1];
+            if (tint !== expected)
+                found.push(`${option}: the sector at ${at * 45} degrees is ${tint}, not ${expected}`);
+        });
+        for (const [text, ink, ground] of texts) {
+            if (!ground || contrast(ink, ground) < 4.5)
+                found.push(`${option}: "${text}" stands at ${ground ? contrast(ink, ground).toFixed(2) : 'no'} contrast`);
+        }
+    }
+    return found;
+}
+
 const agent = new PageAgent(origin);
 for (const tag of await siteLanguages(site)) {
     for (const [size, width, height] of [['desktop', 1280, 800], ['phone', 360, 640]]) {
@@ -93,7 +159,14 @@ for (const tag of await siteLanguages(site)) {
                 await agent.erase();
                 await agent.click('Form1', 'Command1');
             }],
-            ['with About', async () => { await agent.click('Dialog1', 'Command1'); await agent.click('Form1', 'Command3'); }]];
+            ['with About', async () => { await agent.click('Dialog1', 'Command1'); await agent.click('Form1', 'Command3'); }],
+            ['with the compass', async () => {
+                await agent.click('Dialog', 'Command1');
+                await agent.click('Form1', 'Text1');
+                await agent.type('81');
+                await agent.click('Form1', 'Command1');
+                await agent.press('F2');
+            }]];
         for (const [when, act] of steps) {
             await act();
             await agent.settle();
@@ -101,8 +174,10 @@ for (const tag of await siteLanguages(site)) {
         }
         if (await agent.page.evaluate(() => document.documentElement.lang) !== tag)
             problems.push(`${tag}, ${size}: the page says it is in ${await agent.page.evaluate(() => document.documentElement.lang)}`);
-        if (width > 500)
+        if (width > 500) {
+            problems.push(...(await compassProblems(agent.page)).map((what) => `${tag}: ${what}`));
             problems.push(...(await agent.page.evaluate(readingsCutOff)).map((what) => `${tag}: ${what}`));
+        }
         await agent.closePage();
     }
 }

@@ -89,6 +89,7 @@ public:
     }
     std::vector<std::string> takeOpened() override { return Items(call({"takeOpened"})); }
     std::vector<std::string> takeSpoken() override { return Items(call({"takeSpoken"})); }
+    std::string clipboard() const override { return call({"clipboard"}); }
     bool exists(const std::string& page) const override { return call({"exists", page}) == "true"; }
     bool ended() const override { return call({"ended"}) == "true"; }
     std::string fault() const override { return call({"problem"}); }

@@ -249,6 +249,18 @@ public:
         PumpMessages();
         return std::exchange(Spoken(), {});
     }
+    std::string clipboard() const override
+    {
+        std::string text;
+        if (!OpenClipboard(nullptr))
+            return text;
+        if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+            text = Utf8(static_cast<const wchar_t*>(GlobalLock(data)));
+            GlobalUnlock(data);
+        }
+        CloseClipboard();
+        return text;
+    }
     bool exists(const std::string& page) const override { return std::filesystem::is_regular_file(page); }
     bool ended() const override { return WaitForSingleObject(m_process.hProcess, 0) == WAIT_OBJECT_0; }
 
