@@ -201,6 +201,7 @@ std::string DescriptionJson()
         .text("typeface", kTypeface)
         .colour("ground", kWhite)
         .json("palette", PaletteJson(kScreenPalette))
+        .json("paper", PaletteJson(kPaperPalette))
         .json("tags", tags.done())
         .json("languages", Array(kLanguages, LanguageJson))
         .done();

@@ -122,3 +122,21 @@ void FrontEnd::quit()
 {
     PageQuit();
 }
+
+// A browser keeps the printer's page to itself: the sheet is made for A4, and the page's
+// style fits it to the page printed on.
+void FrontEnd::print(const std::function<Drawing(double width, double height)>& sheet)
+{
+    Paint(-1, -1, sheet(kA4Width, kA4Height));
+    PagePrint();
+}
+
+void FrontEnd::copy(std::string_view text)
+{
+    PageCopy(text.data(), text.size());
+}
+
+std::string FrontEnd::today() const
+{
+    return Fetched(PageToday);
+}

@@ -46,6 +46,9 @@ private:
     void announce(std::string_view text) override;
     std::string decimalSeparator() const override;
     void quit() override;
+    void print(const std::function<morvane::forms::Drawing(double width, double height)>& sheet) override;
+    void copy(std::string_view text) override;
+    std::string today() const override;
 
     std::array<Window, 4> m_windows{Window(0), Window(1), Window(2), Window(3)};
     morvane::forms::Program m_program;

@@ -4,6 +4,8 @@
 // in their window's description). The module is the program: it holds the one front end
 // from start to end.
 #include "front_end.h"
+#include "page.h"
+#include "painter.h"
 
 #include <memory>
 
@@ -56,4 +58,16 @@ MORVANE_EXPORT(activated) void Activated(int window)
 MORVANE_EXPORT(closed) void Closed(int window)
 {
     TheFrontEnd()->program().closed(WindowAt(window));
+}
+
+// The sheet drawn afresh for the browser's own Print; the reading handed to the share sheet.
+MORVANE_EXPORT(drawSheet) void DrawSheet()
+{
+    Paint(-1, -1, TheFrontEnd()->program().sheet(morvane::forms::kA4Width, morvane::forms::kA4Height));
+}
+
+MORVANE_EXPORT(share) void Share()
+{
+    const std::string text = TheFrontEnd()->program().readingText();
+    PageShare(text.data(), text.size());
 }

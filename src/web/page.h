@@ -27,8 +27,16 @@ MORVANE_PAGE_IMPORT(quit) void PageQuit();
 MORVANE_PAGE_IMPORT(box) void PageBox(int window, int* box);
 MORVANE_PAGE_IMPORT(desktopBox) void PageDesktopBox(int* box);
 MORVANE_PAGE_IMPORT(move) void PageMove(int window, int left, int top);
-// A drawing made anew in a control, of a size in logical units, then its shapes in their
-// order; inks by their place in the roles of colour (drawing.h).
+// Prints the page's sheet; puts a text on the clipboard; hands a text to the system's
+// share sheet (with the compass as a picture where it can take one), or else copies it;
+// today's date where the person is (2026-12-08).
+MORVANE_PAGE_IMPORT(print) void PagePrint();
+MORVANE_PAGE_IMPORT(copy) void PageCopy(const char* text, std::size_t length);
+MORVANE_PAGE_IMPORT(share) void PageShare(const char* text, std::size_t length);
+MORVANE_PAGE_IMPORT(today) std::size_t PageToday(char* buffer, std::size_t capacity);
+// A drawing made anew in a control (window and control -1: the page's printed sheet), of a
+// size in logical units, then its shapes in their order; inks by their place in the roles
+// of colour (drawing.h).
 MORVANE_PAGE_IMPORT(beginDrawing) void PageBeginDrawing(int window, int control, double width, double height);
 MORVANE_PAGE_IMPORT(polygon) void PagePolygon(const double* points, std::size_t count, int fill, int outline);
 MORVANE_PAGE_IMPORT(circle) void PageCircle(double x, double y, double radius, int fill, int outline);

@@ -24,6 +24,8 @@ inline constexpr auto kPageTexts = std::to_array<PageText>({
     {"close", "Close"},
     {"showList", "Show the list"},
     {"languages", "Language"},
+    {"share", "Share"},
+    {"sheet", "Your reading, as printed"},
 });
 
 } // namespace morvane::web

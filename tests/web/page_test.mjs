@@ -4,12 +4,14 @@
 // dialog; the page says which language it is in; the whole window or column can be seen,
 // nothing scrolls sideways, no text is cut off or covers another, and no reading of a
 // two-digit year is cut off; no request goes to another host; after one visit the page
-// opens again with the network off; opened from disk it works too; and a click before the
-// module is ready is carried out once it is.
+// opens again with the network off; opened from disk it works too; a click before the
+// module is ready is carried out once it is; the reading prints on one page, and shares.
 //   node page_test.mjs <site folder>
-import { readFile } from 'node:fs/promises';
+import { execFileSync } from 'node:child_process';
+import { mkdtemp, readFile, writeFile } from 'node:fs/promises';
+import { tmpdir } from 'node:os';
 import { createRequire } from 'node:module';
-import { resolve } from 'node:path';
+import { join, resolve } from 'node:path';
 import { launch, serve, siteLanguages } from './browser.mjs';
 import { PageAgent } from './page_agent.mjs';
 
@@ -181,6 +183,60 @@ for (const tag of await siteLanguages(site)) {
         await agent.closePage();
     }
 }
+
+// Printed as Chromium prints to PDF, after a reading for 81 with its compass, in English and
+// in Traditional Chinese, on A4 and on Letter: one page, whose text pdftotext reads back
+// holds the reading as it is copied, row by row, and the compass's directions; and at print
+// media axe finds nothing.
+const folder = await mkdtemp(join(tmpdir(), 'sheet-'));
+for (const tag of ['en', 'zh-Hant']) {
+    await agent.openPage(tag);
+    await agent.click('Form1', 'Text1');
+    await agent.type('81');
+    await agent.click('Form1', 'Combo1');
+    await agent.press('ArrowDown');
+    await agent.click('Form1', 'Command1');
+    await agent.press('F2');
+    await agent.click('Compass', 'Command2'); // Copy the reading
+    await agent.settle();
+    const expected = [...(await agent.clipboard()).split('\n'),
+        ...await agent.page.evaluate(() => [...document.querySelectorAll('#Compass-List1 li')]
+            .map((line) => line.textContent.split(/[:：]/)[0]))];
+    for (const format of ['A4', 'Letter']) {
+        const pdf = join(folder, `${tag}-${format}.pdf`);
+        await writeFile(pdf, await agent.page.pdf({ format }));
+        const text = execFileSync('pdftotext', ['-layout', pdf, '-'], { encoding: 'utf8' });
+        if (text.split('\f').length !== 2)
+            problems.push(`${tag}, printed on ${format}: ${text.split('\f').length - 1} pages`);
+        const read = text.replace(/\s/g, '');
+        for (const line of expected.filter((row) => !read.includes(row.replace(/\s/g, ''))))
+            problems.push(`${tag}, printed on ${format}: "${line}" is not on the sheet`);
+    }
+    await agent.page.emulateMediaType('print');
+    await lookAt(agent.page, `${tag}, printed`, false);
+    await agent.closePage();
+}
+
+// Shared on a phone whose browser has a share sheet: the reading's text and the compass as
+// a picture go to it.
+await agent.openPage('en', 360, 640);
+await agent.page.evaluate(() => {
+    window.morvaneShared = [];
+    navigator.share = async (data) => { window.morvaneShared.push({ text: data.text, files: (data.files ?? []).map((file) => file.type) }); };
+    navigator.canShare = () => true;
+});
+await agent.click('Form1', 'Text1');
+await agent.type('81');
+await agent.click('Form1', 'Combo1');
+await agent.press('ArrowDown');
+await agent.click('Form1', 'Command1');
+await agent.press('F2');
+await agent.page.click('#share');
+await agent.page.waitForFunction(() => window.morvaneShared.length, { timeout: 5000 }).catch(() => {});
+const shared = await agent.page.evaluate(() => window.morvaneShared);
+if (shared.length !== 1 || !shared[0].text.includes('Kua number : 1') || shared[0].files[0] !== 'image/png')
+    problems.push(`shared on a phone: ${JSON.stringify(shared)}`);
+await agent.closePage();
 await agent.closeBrowsers();
 
 // Offline: once the service worker keeps the site, a reload with the network off works.

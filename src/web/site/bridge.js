@@ -52,6 +52,7 @@ const pageImports = {
     },
     move: (index, left, top) => move(openWindows[index], left, top),
     ...painterImports,
+    ...keepingImports,
     moveFocus: (index, control) => {
         openWindows[index].focus = inputOf(openWindows[index].controls[control]);
         if (activeWindow === index)

@@ -29,6 +29,9 @@ function showLanguage() {
     document.querySelector('meta[name="description"]').content = texts.description;
     document.querySelector('#end p').textContent = texts.ended;
     document.getElementById('again').textContent = texts.again;
+    document.getElementById('share').textContent = texts.share;
+    document.querySelector('#sheet svg').setAttribute('aria-label', texts.sheet);
+    document.querySelector('#sheet h1').textContent = texts.title;
     const choice = document.getElementById('languages');
     choice.setAttribute('aria-label', texts.languages);
     for (const language of morvaneDescriptions.languages) {

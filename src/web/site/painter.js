@@ -1,6 +1,7 @@
 // Morvane in the browser, the painter: a drawing the module makes (drawing.h) painted
-// shape by shape as SVG into a control's picture, each ink a colour of the palette the
-// descriptions give, its texts in the page's faces for its language.
+// shape by shape as SVG into a control's picture or the page's printed sheet, each ink a
+// colour of the palette the descriptions give (the screen's; paper's for the sheet), its
+// texts in the page's faces for its language.
 'use strict';
 
 let canvas; // the picture being painted
@@ -13,13 +14,13 @@ function shape(tag, attributes) {
     return made;
 }
 
-const ink = (role) => morvaneDescriptions.palette[role];
+const ink = (role) => morvaneDescriptions[canvas.closest('#sheet') ? 'paper' : 'palette'][role];
 const kAnchors = ['start', 'middle', 'end'];
 
 // What the module asks of the page to paint (bridge.js): points and texts in its memory.
 const painterImports = {
     beginDrawing: (index, control, width, height) => {
-        canvas = openWindows[index].controls[control].querySelector('svg');
+        canvas = (index < 0 ? document.getElementById('sheet') : openWindows[index].controls[control]).querySelector('svg');
         canvas.replaceChildren();
         canvas.setAttribute('viewBox', `0 0 ${width} ${height}`);
         shape('rect', { width, height, fill: ink(1) });

@@ -2,8 +2,9 @@
 // in the page's language (language.js), each kind as the page shows it, at its place in
 // CSS pixels, in its font and ink, with its tip and what screen readers are told of it.
 // The scripts of the page, loaded in this order, are the descriptions (descriptions.js),
-// the language, the renderer, the windows (windows.js), the keyboard (keyboard.js), the
-// module's bridge (bridge.js) and the start (start.js).
+// the language, the renderer, the painter (painter.js), the windows (windows.js), the menus
+// (menu.js), the keyboard (keyboard.js), keeping a reading (keeping.js), the module's
+// bridge (bridge.js) and the start (start.js).
 'use strict';
 
 function element(tag, className, parent) {

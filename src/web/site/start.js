@@ -14,6 +14,8 @@
     document.addEventListener('keydown', onKey);
     document.addEventListener('beforeinput', onEarlyInput);
     document.getElementById('again').addEventListener('click', () => location.reload());
+    document.getElementById('share').addEventListener('click', () => whenReady(() => moduleExports.share()));
+    addEventListener('beforeprint', () => moduleExports?.drawSheet());
 
     await new Promise((drawn) => requestAnimationFrame(() => setTimeout(drawn))); // the window is drawn
     await startModule();
