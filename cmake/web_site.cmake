@@ -1,12 +1,13 @@
 # Puts the site together in SITE: the page and its scripts, the module carried by
-# module.js (so that the page runs from disk too, where it may not fetch it), the
-# windows' descriptions and the page's texts in every language as descriptions.js (so
-# that the page draws before the module is ready), a manifest for each language, the
-# pictures, the help pages, and the service worker with the list of every file and a
-# version from their contents. Run by the web build: cmake -DSOURCE=<src/web/site>
-#   -DMODULE=<kestrin.wasm> -DDESCRIPTIONS=<descriptions.wasm>
-#   -DWRITE_DESCRIPTIONS=<descriptions.mjs> -DNODE=<node> -DPICTURES=<resources/pictures>
-#   -DHELP=<resources/help> -DSITE=<folder> -P web_site.cmake
+# module.js (written by module.mjs, so that the page runs from disk too, where it may not
+# fetch it), the windows' descriptions and the page's texts in every language as
+# descriptions.js (so that the page draws before the module is ready), a manifest for each
+# language, the pictures, the help pages, and the service worker with the list of every
+# file and a version from their contents. Run by the web build:
+#   cmake -DSOURCE=<src/web/site> -DMODULE=<kestrin.wasm> -DDESCRIPTIONS=<descriptions.wasm>
+#         -DWRITE_DESCRIPTIONS=<descriptions.mjs> -DWRITE_MODULE=<module.mjs> -DNODE=<node>
+#         -DPICTURES=<resources/pictures> -DHELP=<resources/help> -DSITE=<folder>
+#         -P web_site.cmake
 file(REMOVE_RECURSE ${SITE})
 file(MAKE_DIRECTORY ${SITE}/help)
 file(GLOB scripts ${SOURCE}/*.js)
@@ -18,10 +19,7 @@ file(GLOB help_pages ${HELP}/*.htm)
 file(COPY ${help_pages} DESTINATION ${SITE}/help)
 
 execute_process(COMMAND ${NODE} ${WRITE_DESCRIPTIONS} ${DESCRIPTIONS} ${SOURCE} ${SITE} COMMAND_ERROR_IS_FATAL ANY)
-execute_process(COMMAND base64 -w 0 ${MODULE} OUTPUT_VARIABLE encoded COMMAND_ERROR_IS_FATAL ANY)
-file(WRITE ${SITE}/module.js
-    "// The program's module, kestrin.wasm, in base64: the page reads it from here.\n"
-    "globalThis.morvaneModule = '${encoded}';\n")
+execute_process(COMMAND ${NODE} ${WRITE_MODULE} ${MODULE} ${SITE}/module.js COMMAND_ERROR_IS_FATAL ANY)
 
 file(GLOB_RECURSE files RELATIVE ${SITE} ${SITE}/*)
 list(SORT files)

@@ -83,7 +83,7 @@ async function startModule() {
         script.addEventListener('load', loaded);
         script.src = 'module.js';
     });
-    const bytes = Uint8Array.from(atob(globalThis.morvaneModule), (c) => c.charCodeAt(0));
+    const bytes = Uint8Array.from(globalThis.morvaneModule, (c) => c.charCodeAt(0));
     const { instance } = await WebAssembly.instantiate(bytes, { page: pageImports, wasi_snapshot_preview1: wasiStubs });
     moduleExports = instance.exports;
     moduleExports._initialize();
