@@ -2,18 +2,22 @@
 // reach the button, the engine reads the inputs and the value labels take the new texts;
 // then, separately, the same click until the window has repainted the labels. The inputs
 // alternate between two readings so that every click changes the labels. Then the compass
-// opened by F2 until its first frame is drawn, and closed by Esc, again and again. Prints
-// figures; fails only if a click leaves the labels as they were or the compass never opens.
+// opened by F2 until its first frame is drawn, and closed by Esc, again and again; and the
+// reading's sheet printed to a PDF file. Prints figures; fails only if a click leaves the
+// labels as they were or the compass never opens.
 #include "figures.h"
 #include "front_end.h"
 
 #include "canvas.h"
+#include "printer.h"
 
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPrinter>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <chrono>
@@ -24,6 +28,7 @@ namespace {
 constexpr int kClicks = 10'000;
 constexpr int kWarmUpClicks = 200;
 constexpr int kCompassOpenings = 1'000;
+constexpr int kPrints = 50;
 
 double MicrosecondsSince(std::chrono::steady_clock::time_point start)
 {
@@ -98,5 +103,20 @@ int main(int argc, char* argv[])
     }
     std::printf("The compass opened by F2, offscreen, %d times after %d to warm up:\n", kCompassOpenings, kWarmUpClicks);
     Print("to its first frame", opened);
+
+    QTemporaryDir folder;
+    std::vector<double> printed;
+    for (int print = 0; print < kPrints + 1; ++print) {
+        const auto start = std::chrono::steady_clock::now();
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(folder.filePath(QStringLiteral("sheet.pdf")));
+        PrintSheet(printer, [&](double width, double height) { return frontEnd.program().sheet(width, height); },
+                   frontEnd.program().localized().language());
+        if (print > 0) // the first loads the fonts
+            printed.push_back(MicrosecondsSince(start));
+    }
+    std::printf("The reading's sheet printed to a PDF file, %d times after one:\n", kPrints);
+    Print("the whole file", printed);
     return 0;
 }

@@ -26,13 +26,15 @@ console.log(`${'all'.padEnd(24)} ${' '.repeat(14)} ${String(total).padStart(8)} 
 const { server, origin } = await serve(site);
 const browser = await launch();
 
-// The static page: the page as its script leaves it at the start, without the script.
+// The static page: the page as its script leaves it at the start, without the script and
+// without the module the page fetches for it.
 const shown = await browser.newPage();
 await shown.goto(`${origin}/`, { waitUntil: 'load' });
 await shown.waitForSelector('section.window[data-name="Form1"]:not([hidden])');
 const html = await shown.evaluate(() => `<!DOCTYPE html>\n${document.documentElement.outerHTML}`);
 await shown.close();
-await writeFile(join(site, 'static.html'), html.replace(/<script[^>]*><\/script>/g, ''));
+await writeFile(join(site, 'static.html'),
+    html.replace(/<script[^>]*><\/script>/g, '').replace(/<link rel="preload"[^>]*>/, ''));
 
 async function firstPaint(address) {
     const context = await browser.createBrowserContext();

@@ -98,8 +98,9 @@ Drawing ReadingSheet(const std::vector<ReadingRow>& rows, const SheetFacts& fact
     double top = kMargin;
     Write(sheet, {kMargin, top}, WithReleaseFacts("{product}"), 24, true);
     top += 28;
-    Write(sheet, {kMargin, top}, Filled(localized.text(kVersionLine), {{"{version}", kVersionText}}) + "    "
-                                     + std::string(kMakerWebAddress), 11);
+    const std::string version = Filled(localized.text(kVersionLine), {{"{version}", kVersionText}});
+    Write(sheet, {kMargin, top}, version, 11);
+    Write(sheet, {kMargin + EstimatedWidth(version, 11) + 16, top}, std::string(kMakerWebAddress), 11);
     Write(sheet, {width - kMargin, top}, Filled(localized.text(kPrintedLine), {{"{date}", facts.date}}), 11);
     std::get<Text>(sheet.shapes.back()).anchor = Anchor::End;
     top += 16;

@@ -22,12 +22,7 @@ using namespace morvane::forms;
 FrontEnd::FrontEnd()
     : m_program(*this, LanguageFromEnvironment([](const char* name) { return qgetenv(name).toStdString(); }))
 {
-    // Qt's translations come with Qt (Debian: qt6-translations-l10n), named as the
-    // catalogues are; without them Qt speaks English.
-    const std::string_view catalogue = NameOf(m_program.localized().language()).catalogue;
-    if (!catalogue.empty()
-        && m_qtTexts.load(QStringLiteral("qt_") + FromUtf8(catalogue), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&m_qtTexts);
+    qApp->installEventFilter(this);
     InstallAccessibleInterfaces();
     // Qt would end the program with the main window, as the dialogs are tool windows.
     QGuiApplication::setQuitOnLastWindowClosed(false);
@@ -39,6 +34,24 @@ FrontEnd::FrontEnd()
                 m_program.activated(window->description());
         }
     });
+}
+
+// Qt's own texts show only in its menus and dialogs: its translations (Debian:
+// qt6-translations-l10n, named as the catalogues are; without them Qt speaks English) are
+// read when the first is asked for, not before the first frame.
+void FrontEnd::speakQtsLanguage()
+{
+    const std::string_view catalogue = NameOf(m_program.localized().language()).catalogue;
+    if (m_qtTexts.isEmpty() && !catalogue.empty()
+        && m_qtTexts.load(QStringLiteral("qt_") + FromUtf8(catalogue), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&m_qtTexts);
+}
+
+bool FrontEnd::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::ContextMenu)
+        speakQtsLanguage();
+    return QObject::eventFilter(watched, event);
 }
 
 // The windows have no owner, so nothing else deletes those still open.
@@ -104,6 +117,7 @@ void FrontEnd::quit()
 // Qt's print dialog, whose "Print to file" gives a PDF, for the active window.
 void FrontEnd::print(const std::function<Drawing(double width, double height)>& sheet)
 {
+    speakQtsLanguage();
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, QApplication::activeWindow());
     if (dialog.exec() == QDialog::Accepted)

@@ -24,7 +24,12 @@ public:
 
     const morvane::forms::Program& program() const { return m_program; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    void speakQtsLanguage();
+
     // Platform
     morvane::forms::ShownWindow& open(const morvane::forms::WindowDescription& window,
                                       morvane::forms::ShownWindow* around) override;
@@ -38,7 +43,7 @@ private:
     std::string today() const override;
 
     morvane::forms::Program m_program; // in the language the environment names, as gettext picks it
-    QTranslator m_qtTexts; // Qt's own, its menus' among them, in that language
+    QTranslator m_qtTexts; // Qt's own, its menus' and dialogs', in that language, once one is asked for
     QList<QPointer<Window>> m_windows; // each deletes itself when closed
     QPointer<ScreenReader> m_screenReader;
 };

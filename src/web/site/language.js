@@ -29,7 +29,7 @@ function showLanguage() {
     document.querySelector('meta[name="description"]').content = texts.description;
     document.querySelector('#end p').textContent = texts.ended;
     document.getElementById('again').textContent = texts.again;
-    document.getElementById('share').textContent = texts.share;
+    Object.assign(document.getElementById('share'), { textContent: texts.share, hidden: false }); // it needs the script
     document.querySelector('#sheet svg').setAttribute('aria-label', texts.sheet);
     document.querySelector('#sheet h1').textContent = texts.title;
     const choice = document.getElementById('languages');
