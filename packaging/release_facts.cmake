@@ -3,6 +3,7 @@
 # manual page, the AppStream release, the application's version and the Windows resources
 # all follow it. Sets
 #   MORVANE_PRODUCT            Morvane, the product's name
+#   MORVANE_APP_ID             example.orrindale.Morvane, the desktop entry's and Wayland's name for it
 #   MORVANE_CHANGELOG          the changelog's path
 #   MORVANE_RELEASE_VERSION    1.0.0
 #   MORVANE_RELEASE_DATE       2026-12-07, the day as the entry's trailer gives it
@@ -11,6 +12,7 @@
 #   MORVANE_MAKER              Orrindale
 #   MORVANE_MAKER_ADDRESS      https://www.orrindale.example
 set(MORVANE_PRODUCT Morvane)
+set(MORVANE_APP_ID example.orrindale.${MORVANE_PRODUCT})
 set(MORVANE_CHANGELOG ${CMAKE_CURRENT_LIST_DIR}/debian/changelog)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${MORVANE_CHANGELOG})
 

@@ -20,7 +20,7 @@ int main(int argc, char* argv[])
     QCoreApplication::setOrganizationDomain(QUrl(FromUtf8(kMakerWebAddress)).host());
     QCoreApplication::setApplicationName(QStringLiteral("kestrin"));
     QCoreApplication::setApplicationVersion(FromUtf8(kVersionText));
-    QGuiApplication::setDesktopFileName(QStringLiteral("example.orrindale.Morvane"));
+    QGuiApplication::setDesktopFileName(FromUtf8(kApplicationId));
     QIcon icon; // 64 pixels for docks, and title bars scaled to 200 %
     for (const char* picture : {"morvane-16.png", "morvane-32.png", "morvane-64.png"})
         icon.addPixmap(LoadPicture(picture));

@@ -184,6 +184,16 @@ for (const tag of await siteLanguages(site)) {
     }
 }
 
+// A reading for 81 and the first sex of the list, and its compass.
+async function readingWithCompass() {
+    await agent.click('Form1', 'Text1');
+    await agent.type('81');
+    await agent.click('Form1', 'Combo1');
+    await agent.press('ArrowDown');
+    await agent.click('Form1', 'Command1');
+    await agent.press('F2');
+}
+
 // Printed as Chromium prints to PDF, after a reading for 81 with its compass, in English and
 // in Traditional Chinese, on A4 and on Letter: one page, whose text pdftotext reads back
 // holds the reading as it is copied, row by row, and the compass's directions; and at print
@@ -191,12 +201,7 @@ for (const tag of await siteLanguages(site)) {
 const folder = await mkdtemp(join(tmpdir(), 'sheet-'));
 for (const tag of ['en', 'zh-Hant']) {
     await agent.openPage(tag);
-    await agent.click('Form1', 'Text1');
-    await agent.type('81');
-    await agent.click('Form1', 'Combo1');
-    await agent.press('ArrowDown');
-    await agent.click('Form1', 'Command1');
-    await agent.press('F2');
+    await readingWithCompass();
     await agent.click('Compass', 'Command2'); // Copy the reading
     await agent.settle();
     const expected = [...(await agent.clipboard()).split('\n'),
@@ -225,12 +230,7 @@ await agent.page.evaluate(() => {
     navigator.share = async (data) => { window.morvaneShared.push({ text: data.text, files: (data.files ?? []).map((file) => file.type) }); };
     navigator.canShare = () => true;
 });
-await agent.click('Form1', 'Text1');
-await agent.type('81');
-await agent.click('Form1', 'Combo1');
-await agent.press('ArrowDown');
-await agent.click('Form1', 'Command1');
-await agent.press('F2');
+await readingWithCompass();
 await agent.page.click('#share');
 await agent.page.waitForFunction(() => window.morvaneShared.length, { timeout: 5000 }).catch(() => {});
 const shared = await agent.page.evaluate(() => window.morvaneShared);
