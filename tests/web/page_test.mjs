@@ -87,13 +87,14 @@ function contrast(one, other) {
     return Math.max(luminance(one), luminance(other)) / Math.min(luminance(one), luminance(other));
 }
 
-// The compass after a reading for 81 and the first sex of the list, with north and with
-// south at the top: each sector's tint at its rim, good for north, east, south-east and
-// south, as drawn (a picture of the page, its pixels read in a page of their own); and
-// each text at 4.5:1 or more against the sector under it.
+// The compass after a reading for 81 and the first sex of the list, with north at the top
+// in a light scheme and with south at the top in a dark one: each sector's tint at its rim,
+// good for north, east, south-east and south, as drawn (a picture of the page, its pixels
+// read in a page of their own); and each text at 4.5:1 or more against what is under it.
 async function compassProblems(page) {
     const found = [];
-    for (const [option, turn] of [['Option1', 0], ['Option2', 180]]) {
+    for (const [option, turn, scheme] of [['Option1', 0, 'light'], ['Option2', 180, 'dark']]) {
+        await page.emulateMediaFeatures([{ name: 'prefers-color-scheme', value: scheme }]);
         await page.click(`#Compass-${option} input`);
         const svg = await page.$('#Compass-Picture1 svg');
         const box = await svg.boundingBox();
