@@ -69,16 +69,16 @@ void Program::commanded(const WindowDescription& window, Command command)
     }
 }
 
-// The two inputs, each its caption and what its box shows.
 // The two inputs, each its caption and what its box shows; none once the main window is closed.
 std::vector<ReadingRow> Program::inputRows() const
 {
+    const ShownWindow* open = shown(kForm1);
+    if (!open)
+        return {};
     const WindowDescription& form1 = m_localized.window(kForm1);
     std::vector<ReadingRow> rows;
-    for (const std::string_view box : {kYearBox, kSexBox}) {
-        if (const ShownWindow* open = shown(kForm1))
-            rows.push_back({{}, std::string(CaptionOf(form1, box)->text), " " + open->text(box)});
-    }
+    for (const std::string_view box : {kYearBox, kSexBox})
+        rows.push_back({{}, std::string(CaptionOf(form1, box)->text), " " + open->text(box)});
     return rows;
 }
 
