@@ -1,6 +1,7 @@
 #include "window.h"
 
 #include "canvas.h"
+#include "window_menu.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -11,18 +12,6 @@
 #include <QPushButton>
 
 using namespace morvane::forms;
-
-namespace {
-
-QKeySequence KeyOf(const Shortcut& shortcut)
-{
-    if (shortcut.function > 0)
-        return QKeySequence(Qt::Key_F1 + shortcut.function - 1);
-    return shortcut.letter ? QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_A + shortcut.letter - 'A'))
-                           : QKeySequence();
-}
-
-} // namespace
 
 Window::Window(const WindowDescription& description, Program& program)
     : m_description(description)
@@ -40,7 +29,7 @@ Window::Window(const WindowDescription& description, Program& program)
     }
     for (const MenuItem& item : description.menu) {
         auto* action = new QAction(FromUtf8(item.text), this);
-        action->setShortcut(KeyOf(item.shortcut));
+        action->setShortcut(QKeySequence(FromUtf8(ShortcutText(item.shortcut)), QKeySequence::PortableText));
         connect(action, &QAction::triggered, this, [this, command = item.command] { m_program.commanded(m_description, command); });
         addAction(action);
         m_menu.append(action);
