@@ -41,6 +41,7 @@ FrontEnd::FrontEnd()
 // read when the first is asked for, not before the first frame.
 void FrontEnd::speakQtsLanguage()
 {
+    qApp->removeEventFilter(this); // once read, nothing is left to watch for
     const std::string_view catalogue = NameOf(m_program.localized().language()).catalogue;
     if (m_qtTexts.isEmpty() && !catalogue.empty()
         && m_qtTexts.load(QStringLiteral("qt_") + FromUtf8(catalogue), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

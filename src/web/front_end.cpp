@@ -123,11 +123,10 @@ void FrontEnd::quit()
     PageQuit();
 }
 
-// A browser keeps the printer's page to itself: the sheet is made for A4, and the page's
-// style fits it to the page printed on.
-void FrontEnd::print(const std::function<Drawing(double width, double height)>& sheet)
+// The browser's print dialog; the browser asks for the sheet as it is about to print
+// (drawSheet in main.cpp), for this Print as for its own.
+void FrontEnd::print(const std::function<Drawing(double width, double height)>&)
 {
-    Paint(-1, -1, sheet(kA4Width, kA4Height));
     PagePrint();
 }
 

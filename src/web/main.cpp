@@ -60,7 +60,9 @@ MORVANE_EXPORT(closed) void Closed(int window)
     TheFrontEnd()->program().closed(WindowAt(window));
 }
 
-// The sheet drawn afresh for the browser's own Print; the reading handed to the share sheet.
+// The sheet drawn afresh whenever the browser is about to print (the page's beforeprint),
+// made for A4 and fitted by the page's style to the page printed on; the reading handed
+// to the share sheet.
 MORVANE_EXPORT(drawSheet) void DrawSheet()
 {
     Paint(-1, -1, TheFrontEnd()->program().sheet(morvane::forms::kA4Width, morvane::forms::kA4Height));
